@@ -1,0 +1,64 @@
+#include "estimators/quadrix_shoot.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "estimators/state_text.h"
+#include "runtime/counter_random_sequence.h"
+#include "runtime/double_arithmetic.h"
+#include "runtime/errors.h"
+#include "runtime/number_text.h"
+
+namespace quadrix {
+
+QuadrixShoot::QuadrixShoot() : QuadrixShoot(CounterRandomSequence::Program()) {}
+
+QuadrixShoot::QuadrixShoot(RandomSource& source) : source_(&source) { Reset(); }
+
+void QuadrixShoot::DoStep(Long steps) {
+    if (steps < 1) {
+        return;
+    }
+    const Long room = std::numeric_limits<Long>::max() - shootCount_;
+    const Long shots = std::min(steps, room);
+    const auto hits = static_cast<Long>(source_->CountHits(shots));
+    hitCount_ = LongAdd(hitCount_, hits);
+    shootCount_ = LongAdd(shootCount_, shots);
+    if (shots < steps) {
+        // The next shot is drawn but cannot be counted. Leaving both counters
+        // as they were keeps HitCount <= ShootCount.
+        source_->Next();
+        source_->Next();
+        throw Overflow();
+    }
+    if (steps == std::numeric_limits<Long>::max()) {
+        throw Overflow();  // the shot loop's own counter passes the top of Long
+    }
+}
+
+Long QuadrixShoot::MissCount() const { return LongSub(shootCount_, hitCount_); }
+
+double QuadrixShoot::PiRounded() const {
+    const Long hits4 = LongMul(hitCount_, 4);
+    return DoubleDiv(static_cast<double>(hits4), static_cast<double>(shootCount_));
+}
+
+void QuadrixShoot::Reset() {
+    hitCount_ = 0;
+    shootCount_ = 0;
+}
+
+std::string QuadrixShoot::StateDescr() const {
+    const double piRounded = PiRounded();
+    const Long shootCount = ShootCount();
+    const Long hitCount = HitCount();
+    const Long missCount = MissCount();
+    return StateText()
+        .Line("PiRounded", DoubleToText(piRounded))
+        .Line("ShootCount", LongToText(shootCount))
+        .Line("HitCount", LongToText(hitCount))
+        .Line("MissCount", LongToText(missCount))
+        .Text();
+}
+
+}  // namespace quadrix

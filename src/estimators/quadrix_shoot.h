@@ -1,0 +1,33 @@
+#pragma once
+
+#include "estimators/quadrix.h"
+#include "runtime/random_source.h"
+
+namespace quadrix {
+
+// Monte-Carlo estimate: the share of random points of the unit square that land
+// inside the quarter circle of radius 1 (or on its arc), times 4.
+class QuadrixShoot : public Quadrix {
+public:
+    // Draws from the program-wide random sequence.
+    QuadrixShoot();
+    // Draws from the given source, which must outlive the estimator.
+    explicit QuadrixShoot(RandomSource& source);
+
+    Long Count() const override { return ShootCount(); }
+    void DoStep(Long steps) override;
+    double PiRounded() const override;
+    void Reset() override;
+    std::string StateDescr() const override;
+
+    Long HitCount() const { return hitCount_; }
+    Long MissCount() const;
+    Long ShootCount() const { return shootCount_; }
+
+private:
+    RandomSource* source_;
+    Long hitCount_ = 0;
+    Long shootCount_ = 0;
+};
+
+}  // namespace quadrix

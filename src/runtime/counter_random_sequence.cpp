@@ -1,0 +1,19 @@
+#include "runtime/counter_random_sequence.h"
+
+namespace quadrix {
+
+CounterRandomSequence& CounterRandomSequence::Program() {
+    static CounterRandomSequence sequence;
+    return sequence;
+}
+
+double CounterRandomSequence::Next() { return ValueAt(position_++); }
+
+std::uint32_t CounterRandomSequence::WordAt(std::uint64_t index) {
+    const std::uint64_t block = index >> 2;
+    const Philox::Counter counter = {static_cast<std::uint32_t>(block),
+                                     static_cast<std::uint32_t>(block >> 32), 0, 0};
+    return Philox::Block(counter, kKey)[index & 3];
+}
+
+}  // namespace quadrix

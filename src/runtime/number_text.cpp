@@ -1,0 +1,101 @@
+#include "runtime/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+
+namespace quadrix {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+constexpr int kFirstExponentForm = 15;
+constexpr int kLastPlainNegativeExponent = -4;
+
+struct DecimalDigits {
+    std::string digits;  // significant digits, no trailing zeros, at least one
+    int exponent = 0;    // decimal exponent of the first digit
+};
+
+DecimalDigits RoundToSignificantDigits(double magnitude) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific, kSignificantDigits - 1);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::size_t exponentAt = text.find('e');
+
+    DecimalDigits decimal;
+    for (const char c : text.substr(0, exponentAt)) {
+        if (c != '.') {
+            decimal.digits.push_back(c);
+        }
+    }
+    while (decimal.digits.size() > 1 && decimal.digits.back() == '0') {
+        decimal.digits.pop_back();
+    }
+    decimal.exponent = std::atoi(std::string(text.substr(exponentAt + 1)).c_str());
+    return decimal;
+}
+
+std::string PlainForm(const DecimalDigits& decimal, std::string_view separator) {
+    const int digitCount = static_cast<int>(decimal.digits.size());
+    if (decimal.exponent < 0) {
+        return "0" + std::string(separator) +
+               std::string(static_cast<std::size_t>(-decimal.exponent - 1), '0') + decimal.digits;
+    }
+    const int integerDigits = decimal.exponent + 1;
+    if (digitCount <= integerDigits) {
+        return decimal.digits + std::string(static_cast<std::size_t>(integerDigits - digitCount), '0');
+    }
+    return decimal.digits.substr(0, static_cast<std::size_t>(integerDigits)) +
+           std::string(separator) + decimal.digits.substr(static_cast<std::size_t>(integerDigits));
+}
+
+std::string ExponentForm(const DecimalDigits& decimal, std::string_view separator) {
+    std::string text = decimal.digits.substr(0, 1);
+    if (decimal.digits.size() > 1) {
+        text += std::string(separator) + decimal.digits.substr(1);
+    }
+    const int exponentMagnitude = std::abs(decimal.exponent);
+    text += decimal.exponent < 0 ? "E-" : "E+";
+    if (exponentMagnitude < 10) {
+        text += '0';
+    }
+    return text + std::to_string(exponentMagnitude);
+}
+
+}  // namespace
+
+std::string DecimalSeparator() {
+    const std::lconv* conventions = std::localeconv();
+    if (conventions == nullptr || conventions->decimal_point == nullptr ||
+        conventions->decimal_point[0] == '\0') {
+        return ".";
+    }
+    return conventions->decimal_point;
+}
+
+std::string LongToText(Long value) { return std::to_string(value); }
+
+std::string DoubleToText(double value) { return DoubleToText(value, DecimalSeparator()); }
+
+std::string DoubleToText(double value, std::string_view separator) {
+    if (std::isnan(value)) {
+        return "NaN";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-Infinity" : "Infinity";
+    }
+    if (value == 0.0) {
+        return "0";  // negative zero too
+    }
+    const DecimalDigits decimal = RoundToSignificantDigits(std::fabs(value));
+    const bool exponentForm =
+        decimal.exponent >= kFirstExponentForm || decimal.exponent < kLastPlainNegativeExponent;
+    const std::string body =
+        exponentForm ? ExponentForm(decimal, separator) : PlainForm(decimal, separator);
+    return value < 0 ? "-" + body : body;
+}
+
+}  // namespace quadrix

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "runtime/long_arithmetic.h"
+
+namespace quadrix {
+
+// The decimal separator of the user's locale, as the C library's LC_NUMERIC
+// category currently holds it.
+std::string DecimalSeparator();
+
+// Plain decimal digits, with a leading "-" when negative.
+std::string LongToText(Long value);
+
+// General number format: at most 15 significant digits, no trailing zeros, no
+// separator for integral values, a leading zero below 1, and exponent form
+// ("1.5E+15", "1.86264514923096E-09") only for magnitudes of 1E+15 and more or
+// below 1E-04, which 15 plain digits cannot show.
+std::string DoubleToText(double value);
+std::string DoubleToText(double value, std::string_view separator);
+
+}  // namespace quadrix

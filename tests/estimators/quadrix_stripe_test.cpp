@@ -1,0 +1,111 @@
+#include "estimators/quadrix_stripe.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "estimators/reference_loops.h"
+#include "runtime/errors.h"
+#include "runtime/number_text.h"
+
+namespace quadrix {
+namespace {
+
+struct StripeRow {
+    Long count;
+    const char* above;
+    const char* below;
+    const char* rounded;
+};
+
+class QuadrixStripeTable : public ::testing::TestWithParam<StripeRow> {};
+
+TEST_P(QuadrixStripeTable, BoundsAndEstimateMatchTheReferenceTexts) {
+    const StripeRow& row = GetParam();
+    QuadrixStripe stripe;
+    stripe.Count(row.count);
+    EXPECT_EQ(DoubleToText(stripe.PiAbove(), "."), row.above);
+    EXPECT_EQ(DoubleToText(stripe.PiBelow(), "."), row.below);
+    EXPECT_EQ(DoubleToText(stripe.PiRounded(), "."), row.rounded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ReferenceValues, QuadrixStripeTable,
+    ::testing::Values(StripeRow{1, "4", "0", "0"},
+                      StripeRow{2, "3.73205080756888", "1.73205080756888", "2.54245975683741"},
+                      StripeRow{4, "3.49570906810244", "2.49570906810244", "2.95368800327848"},
+                      StripeRow{8, "3.33981914435717", "2.83981914435717", "3.07968867660939"},
+                      StripeRow{16, "3.24825303782774", "2.99825303782774", "3.12075063699428"},
+                      StripeRow{32, "3.19760242287713", "3.07260242287713", "3.13447937494093"},
+                      StripeRow{1024, "3.14350989153902", "3.13960364153902", "3.1415561594041"}));
+
+TEST(QuadrixStripe, FreshEstimatorShowsTheFirstRow) {
+    QuadrixStripe stripe;
+    EXPECT_EQ(stripe.Count(), 4);
+    EXPECT_EQ(stripe.StateDescr().find("\r\n\r\n"), std::string::npos);
+    const std::string expected =
+        "PiRounded:  2" + DecimalSeparator() + "95368800327848\r\nPiAbove:    3" +
+        DecimalSeparator() + "49570906810244\r\nPiBelow:    2" + DecimalSeparator() +
+        "49570906810244\r\nCount:      4";
+    EXPECT_EQ(stripe.StateDescr(), expected);
+}
+
+TEST(QuadrixStripe, EachStepDoublesTheStripes) {
+    QuadrixStripe stripe;
+    stripe.DoStep(3);
+    EXPECT_EQ(stripe.Count(), 32);
+    stripe.DoStep(0);
+    stripe.DoStep(-7);
+    EXPECT_EQ(stripe.Count(), 32);
+    stripe.Reset();
+    EXPECT_EQ(stripe.Count(), 4);
+}
+
+TEST(QuadrixStripe, BoundsAreTheReferenceSumsBitForBit) {
+    QuadrixStripe stripe;
+    for (const Long count : {2, 3, 5, 7, 100, 4096, 4097, 65535, 100003}) {
+        stripe.Count(count);
+        EXPECT_EQ(stripe.PiAbove(), reference::StripePiAbove(count)) << count;
+        EXPECT_EQ(stripe.PiBelow(), reference::StripePiBelow(count)) << count;
+        EXPECT_EQ(stripe.PiRounded(), reference::StripePiRounded(count)) << count;
+        EXPECT_NEAR(stripe.PiAbove() - stripe.PiBelow(), 4.0 / count, 1e-12) << count;
+    }
+}
+
+TEST(QuadrixStripeFaults, DoublingPastTwoToTheThirtyOverflowsAndKeepsTheCount) {
+    QuadrixStripe stripe;
+    stripe.DoStep(28);
+    EXPECT_EQ(stripe.Count(), 1073741824);
+    EXPECT_THROW(stripe.DoStep(1), Overflow);
+    EXPECT_EQ(stripe.Count(), 1073741824);
+
+    stripe.Reset();
+    EXPECT_THROW(stripe.DoStep(100), Overflow);
+    EXPECT_EQ(stripe.Count(), 1073741824);  // the doublings before the failing one stay
+}
+
+TEST(QuadrixStripeFaults, ZeroStripesDivideByZero) {
+    QuadrixStripe stripe;
+    stripe.Count(0);
+    EXPECT_THROW(stripe.PiAbove(), DivisionByZero);   // 4 / 0
+    EXPECT_THROW(stripe.PiBelow(), InvalidOperation);  // 0 / 0
+    EXPECT_THROW(stripe.PiRounded(), InvalidOperation);
+    stripe.DoStep(5);
+    EXPECT_EQ(stripe.Count(), 0);
+    EXPECT_THROW(stripe.DoStep(std::numeric_limits<Long>::max()), Overflow);
+}
+
+TEST(QuadrixStripeFaults, NegativeAndSmallestCounts) {
+    QuadrixStripe stripe;
+    stripe.Count(std::numeric_limits<Long>::min());
+    EXPECT_THROW(stripe.PiAbove(), Overflow);  // Count - 1 leaves Long
+    stripe.Count(-8);
+    EXPECT_EQ(stripe.PiAbove(), -0.5);
+    EXPECT_EQ(DoubleToText(stripe.PiBelow(), "."), "0");
+    EXPECT_EQ(stripe.PiRounded(), 0.0);
+    EXPECT_THROW(stripe.DoStep(29), Overflow);
+}
+
+}  // namespace
+}  // namespace quadrix

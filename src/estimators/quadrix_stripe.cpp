@@ -10,7 +10,9 @@
 
 namespace quadrix {
 
-QuadrixStripe::QuadrixStripe() { Reset(); }
+QuadrixStripe::QuadrixStripe() {
+    Reset();
+}
 
 void QuadrixStripe::DoStep(Long steps) {
     for (Long step = 1; step <= steps; step = LongAdd(step, 1)) {
@@ -25,23 +27,41 @@ void QuadrixStripe::DoStep(Long steps) {
     }
 }
 
-double QuadrixStripe::PiAbove() const { return StripeSum(count_, 1.0); }
+namespace {
 
-double QuadrixStripe::PiBelow() const { return StripeSum(count_, 0.0); }
-
-double QuadrixStripe::PiRounded() const {
-    const double below = PiBelow();
-    const double above = PiAbove();
+// The geometric mean of the bounds, the lower one scaled first.
+double RoundedFromSums(const StripeSums& sums, Long count) {
+    const double below = StripeBound(sums.below, count);
+    const double above = StripeBound(sums.above, count);
     return DoubleSqrt(DoubleMul(below, above));
 }
 
-void QuadrixStripe::Reset() { count_ = kInitialCount; }
+}  // namespace
+
+double QuadrixStripe::PiAbove() const {
+    return StripeBound(SumStripes(count_).above, count_);
+}
+
+double QuadrixStripe::PiBelow() const {
+    return StripeBound(SumStripes(count_).below, count_);
+}
+
+double QuadrixStripe::PiRounded() const {
+    return RoundedFromSums(SumStripes(count_), count_);
+}
+
+void QuadrixStripe::Reset() {
+    count_ = kInitialCount;
+}
 
 std::string QuadrixStripe::StateDescr() const {
-    const double piRounded = PiRounded();
-    const double piAbove = PiAbove();
-    const double piBelow = PiBelow();
+    // One pass gives both sums; every value and every error comes out as if
+    // each getter ran its own sums, in line order.
     const Long count = Count();
+    const StripeSums sums = SumStripes(count);
+    const double piRounded = RoundedFromSums(sums, count);
+    const double piAbove = StripeBound(sums.above, count);
+    const double piBelow = StripeBound(sums.below, count);
     return StateText()
         .Line("PiRounded", DoubleToText(piRounded))
         .Line("PiAbove", DoubleToText(piAbove))

@@ -1,19 +1,20 @@
 #include "estimators/stripe_sum.h"
 
+#include "estimators/stripe_engine.h"
 #include "runtime/double_arithmetic.h"
 
 namespace quadrix {
 
-double StripeSum(Long count, double start) {
+StripeSums SumStripes(Long count, WorkerPool& pool) {
     const Long last = LongSub(count, 1);
-    const auto n = static_cast<double>(count);
-    double sum = start;
-    for (Long i = 1; i <= last; ++i) {
-        const double t = DoubleDiv(static_cast<double>(i), n);
-        const double u = DoubleSub(1.0, DoubleMul(t, t));
-        sum = DoubleAdd(DoubleSqrt(u), sum);
+    if (last < 1) {
+        return {1.0, 0.0};
     }
-    return DoubleDiv(DoubleMul(sum, 4.0), n);
+    return StripeEngine(count, pool).Sums();
+}
+
+double StripeBound(double sum, Long count) {
+    return DoubleDiv(DoubleMul(sum, 4.0), static_cast<double>(count));
 }
 
 }  // namespace quadrix

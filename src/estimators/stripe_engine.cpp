@@ -1,0 +1,173 @@
+#include "estimators/stripe_engine.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+#include "estimators/stripe_grid_kernel.h"
+
+namespace quadrix {
+namespace {
+
+constexpr int kMantissaBits = 52;
+constexpr double kMantissaEnd = 0x1p53;
+constexpr int kNoBinade = -1;
+
+// Chunks shorter than this spend more on handing out work than on summing.
+constexpr std::int64_t kMinChunkLength = 4096;
+// A multiple of every SIMD width, so that only the very last chunk has a tail.
+constexpr std::int64_t kChunkGranule = 64;
+// Where a chunk's grid sum is refused, it is added in blocks of this length:
+// all but the block with a binade crossing or a tie still take the grid.
+constexpr Long kBlockLength = 512;
+
+// e with sum in [2^e, 2^(e+1)), or kNoBinade below 1.
+int Binade(double sum) {
+    return sum >= 1.0 ? std::ilogb(sum) : kNoBinade;
+}
+
+// The smallest binade e in which a grid sum of `terms` heights stays an exact
+// integer: each height is below 1, i.e. below 2^(52-e) grid units, so with
+// terms <= 2^e every partial sum stays below 2^52 + terms / 2 < 2^53.
+int SmallestExactBinade(Long terms) {
+    return static_cast<int>(std::bit_width(static_cast<std::uint32_t>(terms - 1)));
+}
+
+// While a running sum s stays in one binade [2^e, 2^(e+1)), it is a multiple
+// of ulp = 2^(e-52), and s + x rounds onto that same grid: with s = m * ulp
+// (m an integer in [2^52, 2^53)) and y = x / ulp (exact, a power-of-two
+// scaling), fl(s + x) = (m + q) * ulp where q is y rounded to the nearest
+// integer, unless y lies exactly halfway between two integers: only then does
+// the result (round half to even) depend on the last bit of m. So when no
+// height of a run is a tie, the run adds Q = sum of its q, in any order,
+// provided every partial sum stayed in the binade. The q are not negative, so
+// the partial sums grow and it is enough that m + Q < 2^53; a partial sum that
+// reached 2^(e+1) would have to show in m + Q as well. Then the new sum is
+// exactly (m + Q) * ulp. Everything else (a tie, a crossing, a sum outside the
+// expected binade) is refused and the caller adds those heights another way.
+bool AdvanceOnGrid(double& sum, int binade, double units, bool noTie) {
+    if (!noTie || binade == kNoBinade || Binade(sum) != binade) {
+        return false;
+    }
+    const double mantissa = std::ldexp(sum, kMantissaBits - binade);
+    // Exact below 2^53; at or above it, rounding cannot bring it back below.
+    const double total = mantissa + units;
+    if (!(total < kMantissaEnd)) {
+        return false;
+    }
+    sum = std::ldexp(total, binade - kMantissaBits);
+    return true;
+}
+
+}  // namespace
+
+StripeEngine::StripeEngine(Long count, WorkerPool& pool)
+    : count_(count), pool_(pool), forecast_(count) {
+    const std::int64_t terms = static_cast<std::int64_t>(count) - 1;
+    const std::int64_t evenShare = (terms + kMaxChunks - 1) / static_cast<std::int64_t>(kMaxChunks);
+    const std::int64_t granular = (evenShare + kChunkGranule - 1) / kChunkGranule * kChunkGranule;
+    const std::int64_t length = std::max(kMinChunkLength, granular);
+    chunkLength_ = static_cast<Long>(std::min(length, terms));
+    chunkCount_ = static_cast<std::size_t>((terms + chunkLength_ - 1) / chunkLength_);
+}
+
+StripeSums StripeEngine::Sums() const {
+    ChunkTable table;
+    pool_.ForEach(chunkCount_, [this, &table](std::size_t chunk) {
+        SumChunkOnForecastGrids(chunk, table[chunk]);
+    });
+    return {AddChunks(table, &Chunk::above, 1.0), AddChunks(table, &Chunk::below, 0.0)};
+}
+
+Long StripeEngine::ChunkFirst(std::size_t chunk) const {
+    return static_cast<Long>(1 + static_cast<std::int64_t>(chunk) * chunkLength_);
+}
+
+Long StripeEngine::ChunkEnd(std::size_t chunk) const {
+    const std::int64_t end = static_cast<std::int64_t>(ChunkFirst(chunk)) + chunkLength_;
+    return static_cast<Long>(std::min<std::int64_t>(end, count_));
+}
+
+void StripeEngine::SumChunkOnForecastGrids(std::size_t chunk, Chunk& result) const {
+    const StripeTermRange range{count_, ChunkFirst(chunk), ChunkEnd(chunk)};
+    const double before = forecast_.HeightsBefore(range.first);
+    const double after = forecast_.HeightsBefore(range.end);
+    const int smallest = SmallestExactBinade(range.end - range.first);
+    // A chunk whose forecast crosses a binade would be refused anyway.
+    const auto steadyBinade = [&](double start) {
+        const int binade = Binade(start + before);
+        return binade >= smallest && Binade(start + after) == binade ? binade : kNoBinade;
+    };
+    result.above = ChunkPart{0.0, steadyBinade(1.0), false};
+    result.below = ChunkPart{0.0, steadyBinade(0.0), false};
+
+    // Both sums share their heights; they need two grids only when a power of
+    // two lies between them.
+    int scaleExponents[2];
+    std::size_t grids = 0;
+    const auto gridFor = [&](int binade) {
+        const int scaleExponent = kMantissaBits - binade;
+        if (grids == 0 || scaleExponents[0] != scaleExponent) {
+            scaleExponents[grids++] = scaleExponent;
+        }
+        return grids - 1;
+    };
+    const std::size_t aboveGrid =
+        result.above.binade != kNoBinade ? gridFor(result.above.binade) : 0;
+    const std::size_t belowGrid =
+        result.below.binade != kNoBinade ? gridFor(result.below.binade) : 0;
+    if (grids == 0) {
+        return;
+    }
+    StripeGridSum sums[2];
+    SumStripeTermsOnGrids(range, scaleExponents, grids, sums);
+    result.above.units = sums[aboveGrid].units;
+    result.above.noTie = sums[aboveGrid].noTie;
+    result.below.units = sums[belowGrid].units;
+    result.below.noTie = sums[belowGrid].noTie;
+}
+
+double StripeEngine::AddChunks(const ChunkTable& table, ChunkPart Chunk::*part,
+                               double start) const {
+    double sum = start;
+    for (std::size_t chunk = 0; chunk < chunkCount_; ++chunk) {
+        const ChunkPart& grid = table[chunk].*part;
+        if (!AdvanceOnGrid(sum, grid.binade, grid.units, grid.noTie)) {
+            sum = AddInBlocks(ChunkFirst(chunk), ChunkEnd(chunk), sum);
+        }
+    }
+    return sum;
+}
+
+double StripeEngine::AddInBlocks(Long first, Long end, double sum) const {
+    for (Long block = first; block < end;) {
+        const Long blockEnd = block + std::min(kBlockLength, end - block);
+        const int binade = Binade(sum);
+        bool added = false;
+        if (binade >= SmallestExactBinade(blockEnd - block)) {
+            const int scaleExponent = kMantissaBits - binade;
+            StripeGridSum grid;
+            SumStripeTermsOnGrids({count_, block, blockEnd}, &scaleExponent, 1, &grid);
+            added = AdvanceOnGrid(sum, binade, grid.units, grid.noTie);
+        }
+        if (!added) {
+            sum = AddInOrder(block, blockEnd, sum);
+        }
+        block = blockEnd;
+    }
+    return sum;
+}
+
+// The plain loop itself; for a count of at least 2 no step can fault.
+double StripeEngine::AddInOrder(Long first, Long end, double sum) const {
+    const auto n = static_cast<double>(count_);
+    for (Long i = first; i < end; ++i) {
+        const double t = static_cast<double>(i) / n;
+        const double u = 1.0 - t * t;
+        sum = std::sqrt(u) + sum;
+    }
+    return sum;
+}
+
+}  // namespace quadrix

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "estimators/stripe_sum.h"
+#include "estimators/stripe_sum_forecast.h"
+#include "runtime/long_arithmetic.h"
+#include "runtime/worker_pool.h"
+
+namespace quadrix {
+
+// Both stripe sums for a count of at least 2, exactly as the plain loop adds
+// them, with SIMD on all threads of a pool. The heights are cut into at most
+// kMaxChunks chunks. In parallel, every chunk is summed on the grid of the
+// binade the forecast puts each running sum in at that chunk; then one pass
+// in order takes each chunk's grid sum where the real running sum confirms it
+// and adds the chunk in small blocks otherwise. The reasoning is at
+// AdvanceOnGrid in the source.
+class StripeEngine {
+  public:
+    StripeEngine(Long count, WorkerPool& pool);
+
+    StripeSums Sums() const;
+
+  private:
+    static constexpr std::size_t kMaxChunks = 2048;
+
+    // One chunk's sum in units of the grid of the binade the forecast expects
+    // one of the running sums to be in, throughout the chunk.
+    struct ChunkPart {
+        double units = 0.0;
+        int binade = -1;  // below any usable binade: no grid sum
+        bool noTie = false;
+    };
+    struct Chunk {
+        ChunkPart above;
+        ChunkPart below;
+    };
+    using ChunkTable = std::array<Chunk, kMaxChunks>;
+
+    Long ChunkFirst(std::size_t chunk) const;
+    Long ChunkEnd(std::size_t chunk) const;
+    void SumChunkOnForecastGrids(std::size_t chunk, Chunk& result) const;
+    double AddChunks(const ChunkTable& table, ChunkPart Chunk::*part, double start) const;
+    double AddInBlocks(Long first, Long end, double sum) const;
+    double AddInOrder(Long first, Long end, double sum) const;
+
+    Long count_;
+    WorkerPool& pool_;
+    StripeSumForecast forecast_;
+    Long chunkLength_;
+    std::size_t chunkCount_;
+};
+
+}  // namespace quadrix

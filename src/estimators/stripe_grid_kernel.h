@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+
+#include "runtime/long_arithmetic.h"
+
+namespace quadrix {
+
+// The stripe heights sqrt(1 - (i / count)^2) for first <= i < end, computed
+// with the same correctly rounded operations as the plain loop (so every SIMD
+// lane yields the plain loop's bits), then each rounded on its own to the
+// nearest multiple of a grid unit 2^-scaleExponent.
+struct StripeTermRange {
+    Long count;
+    Long first;
+    Long end;
+};
+
+// The rounded heights of a range summed in grid units. The sum is an exact
+// integer as long as the range holds at most 2^(52 - scaleExponent) terms.
+// noTie is false when some height lies exactly halfway between two grid
+// points, where the rounding of a running sum depends on that sum's last bit.
+struct StripeGridSum {
+    double units = 0.0;
+    bool noTie = true;
+};
+
+// Sums the heights of range on each of the grids (one or two), sharing the
+// heights: sums[g] gets the sum on the grid of unit 2^-scaleExponents[g].
+void SumStripeTermsOnGrids(const StripeTermRange& range, const int* scaleExponents,
+                           std::size_t grids, StripeGridSum* sums);
+
+// The instruction set the kernel runs on right now ("AVX3", "AVX2", "EMU128", ...).
+const char* StripeGridKernelTarget();
+
+}  // namespace quadrix

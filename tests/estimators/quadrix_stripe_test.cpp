@@ -44,10 +44,10 @@ TEST(QuadrixStripe, FreshEstimatorShowsTheFirstRow) {
     QuadrixStripe stripe;
     EXPECT_EQ(stripe.Count(), 4);
     EXPECT_EQ(stripe.StateDescr().find("\r\n\r\n"), std::string::npos);
-    const std::string expected =
-        "PiRounded:  2" + DecimalSeparator() + "95368800327848\r\nPiAbove:    3" +
-        DecimalSeparator() + "49570906810244\r\nPiBelow:    2" + DecimalSeparator() +
-        "49570906810244\r\nCount:      4";
+    const std::string expected = "PiRounded:  2" + DecimalSeparator() +
+                                 "95368800327848\r\nPiAbove:    3" + DecimalSeparator() +
+                                 "49570906810244\r\nPiBelow:    2" + DecimalSeparator() +
+                                 "49570906810244\r\nCount:      4";
     EXPECT_EQ(stripe.StateDescr(), expected);
 }
 
@@ -64,12 +64,27 @@ TEST(QuadrixStripe, EachStepDoublesTheStripes) {
 
 TEST(QuadrixStripe, BoundsAreTheReferenceSumsBitForBit) {
     QuadrixStripe stripe;
-    for (const Long count : {2, 3, 5, 7, 100, 4096, 4097, 65535, 100003}) {
+    for (const Long count : {2, 3, 5, 7, 100, 4096, 4097, 65535, 100003, 1 << 20, 3000017}) {
         stripe.Count(count);
         EXPECT_EQ(stripe.PiAbove(), reference::StripePiAbove(count)) << count;
         EXPECT_EQ(stripe.PiBelow(), reference::StripePiBelow(count)) << count;
         EXPECT_EQ(stripe.PiRounded(), reference::StripePiRounded(count)) << count;
         EXPECT_NEAR(stripe.PiAbove() - stripe.PiBelow(), 4.0 / count, 1e-12) << count;
+    }
+}
+
+TEST(QuadrixStripe, StateDescrShowsTheReferenceValuesInLineOrder) {
+    QuadrixStripe stripe;
+    for (const Long count : {3, 4097, 1 << 20, 1000003}) {
+        stripe.Count(count);
+        const std::string expected =
+            "PiRounded:  " + DoubleToText(reference::StripePiRounded(count)) +
+            "\r\nPiAbove:    " + DoubleToText(reference::StripePiAbove(count)) +
+            "\r\nPiBelow:    " + DoubleToText(reference::StripePiBelow(count)) +
+            "\r\nCount:      " + LongToText(count);
+        EXPECT_EQ(stripe.StateDescr(), expected) << count;
+        EXPECT_EQ(stripe.Count(), count);  // reading changes nothing
+        EXPECT_EQ(stripe.StateDescr(), expected) << count;
     }
 }
 
@@ -88,9 +103,10 @@ TEST(QuadrixStripeFaults, DoublingPastTwoToTheThirtyOverflowsAndKeepsTheCount) {
 TEST(QuadrixStripeFaults, ZeroStripesDivideByZero) {
     QuadrixStripe stripe;
     stripe.Count(0);
-    EXPECT_THROW(stripe.PiAbove(), DivisionByZero);   // 4 / 0
+    EXPECT_THROW(stripe.PiAbove(), DivisionByZero);    // 4 / 0
     EXPECT_THROW(stripe.PiBelow(), InvalidOperation);  // 0 / 0
     EXPECT_THROW(stripe.PiRounded(), InvalidOperation);
+    EXPECT_THROW(stripe.StateDescr(), InvalidOperation);  // PiRounded scales the lower sum first
     stripe.DoStep(5);
     EXPECT_EQ(stripe.Count(), 0);
     EXPECT_THROW(stripe.DoStep(std::numeric_limits<Long>::max()), Overflow);
@@ -100,10 +116,15 @@ TEST(QuadrixStripeFaults, NegativeAndSmallestCounts) {
     QuadrixStripe stripe;
     stripe.Count(std::numeric_limits<Long>::min());
     EXPECT_THROW(stripe.PiAbove(), Overflow);  // Count - 1 leaves Long
+    EXPECT_THROW(stripe.PiBelow(), Overflow);
+    EXPECT_THROW(stripe.PiRounded(), Overflow);
+    EXPECT_THROW(stripe.StateDescr(), Overflow);
     stripe.Count(-8);
     EXPECT_EQ(stripe.PiAbove(), -0.5);
     EXPECT_EQ(DoubleToText(stripe.PiBelow(), "."), "0");
     EXPECT_EQ(stripe.PiRounded(), 0.0);
+    EXPECT_EQ(stripe.StateDescr(), "PiRounded:  0\r\nPiAbove:    -0" + DecimalSeparator() +
+                                       "5\r\nPiBelow:    0\r\nCount:      -8");
     EXPECT_THROW(stripe.DoStep(29), Overflow);
 }
 

@@ -1,0 +1,350 @@
+#include "main_window/frm_main.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRect>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <limits>
+#include <stdexcept>
+
+#include "estimators/quadrix_shoot.h"
+#include "estimators/quadrix_stripe.h"
+#include "main_window/message_box.h"
+#include "runtime/errors.h"
+#include "runtime/number_parser.h"
+
+namespace quadrix {
+namespace {
+
+const char* const kCaption = "ZEKT Quadrix";
+const std::array<const char*, frmMain::kMethodCount> kMethodCaptions = {"Pi per shoot",
+                                                                        "Pi per stripe"};
+const char* const kStartCaption = "&Start";
+const char* const kStopCaption = "&Stop";
+const char* const kInitialStepsText = "Steps per Tick (100 ms)";
+const char* const kInvalidStepsPrompt = "No valid steps per tick!";
+
+// The layout is given in twips; at 96 dots per inch a device-independent pixel
+// is 15 twips, and Qt's high-DPI scaling takes it from there.
+constexpr int kTwipsPerPixel = 15;
+
+QRect FromTwips(int left, int top, int width, int height) {
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+            height / kTwipsPerPixel};
+}
+
+const QRect kClientArea = FromTwips(0, 0, 4905, 5745);
+const QRect kTabMethodRect = FromTwips(120, 120, 4695, 5175);
+const QRect kPicOutputRect = FromTwips(240, 480, 4455, 2535);
+const QRect kTxtOutputRect = FromTwips(240, 3120, 4455, 1575);
+const QRect kCmdStartStopRect = FromTwips(240, 4800, 1935, 375);
+const QRect kCmdResetRect = FromTwips(2640, 4800, 2055, 375);
+const QRect kTxtStepsPerTickRect = FromTwips(120, 5400, 2055, 285);
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/quadrix-16x16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/quadrix-32x32.png"), QSize(32, 32));
+    // Used for other sizes where an SVG icon engine is installed, ignored elsewhere.
+    icon.addFile(QStringLiteral(":/icons/quadrix.svg"));
+    return icon;
+}
+
+QString Caption(Long method) {
+    return QString::fromUtf8(kMethodCaptions.at(static_cast<std::size_t>(method - 1)));
+}
+
+// The estimators join lines with CR LF; a plain-text field wants bare line feeds.
+QString ToDisplayText(const std::string& stateText) {
+    return QString::fromStdString(stateText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+frmMain::frmMain()
+    : showMessage_([this](const QString& prompt) { MessageBox::Show(this, prompt); }) {
+    Form_Initialize();
+    CreateDesign();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::setVisible(bool visible) {
+    if (visible && !loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    QMainWindow::setVisible(visible);
+}
+
+void frmMain::Form_Initialize() {
+    generators_[0] = std::make_unique<QuadrixShoot>();
+    generators_[1] = std::make_unique<QuadrixStripe>();
+}
+
+void frmMain::Form_Load() {
+    ClearTabs();
+    {
+        // Adding the first tab selects it, which is no click by the user.
+        const QSignalBlocker noClick(tabMethod_);
+        for (Long method = 1; method <= kMethodCount; ++method) {
+            tabMethod_->addTab(new QWidget, Caption(method));
+        }
+    }
+    LoadPage(2);
+    tabMethod_Click();
+    tmrCalc_->setInterval(kTickMilliseconds);
+    tmrCalc_->start();
+}
+
+void frmMain::tmrCalc_Timer() {
+    // A modal box runs a nested event loop that keeps delivering ticks.
+    if (messageOpen_) {
+        return;
+    }
+    for (Long method = 1; method <= kMethodCount; ++method) {
+        if (!Running(method)) {
+            continue;
+        }
+        try {
+            StepAndShow(method);
+        } catch (const Error& error) {
+            // Stopped first, so that the failure shows once and not at every tick.
+            StopAfterError(method);
+            ShowMessage(QString::fromUtf8(error.what()));
+            return;
+        }
+    }
+}
+
+void frmMain::cmdStartStop_Click() {
+    const std::size_t slot = Slot(selectedMethod_);
+    if (!running_[slot] && !IsNumeric(StepsText())) {
+        ShowMessage(QString::fromUtf8(kInvalidStepsPrompt));
+        return;
+    }
+    running_[slot] = !running_[slot];
+    ShowStartStopState(running_[slot]);
+}
+
+void frmMain::cmdReset_Click() {
+    Generators(selectedMethod_).Reset();
+}
+
+void frmMain::tabMethod_Click() {
+    selectedMethod_ = tabMethod_->currentIndex() + 1;
+    BringPageToFront(selectedMethod_);
+}
+
+void frmMain::mnuFileExit_Click() {
+    emit ExitChosen();
+}
+
+bool frmMain::Running(Long method) const {
+    return running_[Slot(method)];
+}
+
+Quadrix& frmMain::Generators(Long method) const {
+    return *generators_[Slot(method)];
+}
+
+QFrame* frmMain::picOutput(Long method) const {
+    QFrame* element = picOutput_[Slot(method)];
+    if (element == nullptr) {
+        throw std::out_of_range("picOutput element not loaded");
+    }
+    return element;
+}
+
+QPlainTextEdit* frmMain::txtOutput(Long method) const {
+    QPlainTextEdit* element = txtOutput_[Slot(method)];
+    if (element == nullptr) {
+        throw std::out_of_range("txtOutput element not loaded");
+    }
+    return element;
+}
+
+void frmMain::SetMessageShower(MessageShower shower) {
+    showMessage_ = std::move(shower);
+}
+
+void frmMain::CreateDesign() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowIcon(ProgramIcon());
+    // Closing the window unloads it: controls, timer and estimators go with it.
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    CreateMenu();
+    auto* clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    clientArea->setFixedSize(kClientArea.size());
+    setCentralWidget(clientArea);
+    CreateControls(clientArea);
+    SetTabOrder();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmMain::CreateMenu() {
+    mnuFile_ = menuBar()->addMenu(QStringLiteral("&Datei"));
+    mnuFile_->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileExit_ = mnuFile_->addAction(QStringLiteral("B&eenden"));
+    mnuFileExit_->setObjectName(QStringLiteral("mnuFileExit"));
+    connect(mnuFileExit_, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+}
+
+// Created from back to front: a new child widget lies in front of its older siblings.
+void frmMain::CreateControls(QWidget* clientArea) {
+    tabMethod_ = new QTabWidget(clientArea);
+    tabMethod_->setObjectName(QStringLiteral("tabMethod"));
+    tabMethod_->setAccessibleName(QStringLiteral("Method"));
+    tabMethod_->setGeometry(kTabMethodRect);
+    connect(tabMethod_, &QTabWidget::currentChanged, this, &frmMain::tabMethod_Click);
+
+    picOutput_[0] = CreatePicOutput(1);
+
+    cmdStartStop_ = new QPushButton(QString::fromUtf8(kStartCaption), clientArea);
+    cmdStartStop_->setObjectName(QStringLiteral("cmdStartStop"));
+    cmdStartStop_->setGeometry(kCmdStartStopRect);
+    connect(cmdStartStop_, &QPushButton::clicked, this, &frmMain::cmdStartStop_Click);
+
+    cmdReset_ = new QPushButton(QStringLiteral("&Reset"), clientArea);
+    cmdReset_->setObjectName(QStringLiteral("cmdReset"));
+    cmdReset_->setGeometry(kCmdResetRect);
+    connect(cmdReset_, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
+
+    txtOutput_[0] = CreateTxtOutput(1);
+
+    txtStepsPerTick_ = new QLineEdit(QString::fromUtf8(kInitialStepsText), clientArea);
+    txtStepsPerTick_->setObjectName(QStringLiteral("txtStepsPerTick"));
+    txtStepsPerTick_->setAccessibleName(QStringLiteral("Steps per tick"));
+    txtStepsPerTick_->setGeometry(kTxtStepsPerTickRect);
+    txtStepsPerTick_->setMaxLength(std::numeric_limits<int>::max());
+    txtStepsPerTick_->setCursorPosition(0);  // show the text from its start
+
+    tmrCalc_ = new QTimer(this);
+    tmrCalc_->setObjectName(QStringLiteral("tmrCalc"));
+    connect(tmrCalc_, &QTimer::timeout, this, &frmMain::tmrCalc_Timer);
+}
+
+void frmMain::SetTabOrder() {
+    setTabOrder(tabMethod_, cmdStartStop_);
+    setTabOrder(cmdStartStop_, cmdReset_);
+    setTabOrder(cmdReset_, txtOutput_[0]);
+    setTabOrder(txtOutput_[0], txtStepsPerTick_);
+}
+
+QFrame* frmMain::CreatePicOutput(Long method) const {
+    auto* panel = new QFrame(centralWidget());
+    panel->setObjectName(QStringLiteral("picOutput(%1)").arg(method));
+    panel->setAccessibleName(Caption(method) + QStringLiteral(" picture"));
+    panel->setGeometry(kPicOutputRect);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QPlainTextEdit* frmMain::CreateTxtOutput(Long method) const {
+    auto* field = new QPlainTextEdit(centralWidget());
+    field->setObjectName(QStringLiteral("txtOutput(%1)").arg(method));
+    field->setAccessibleName(Caption(method) + QStringLiteral(" output"));
+    field->setGeometry(kTxtOutputRect);
+    field->setReadOnly(true);
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    field->setLineWrapMode(QPlainTextEdit::NoWrap);
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    field->setTabChangesFocus(true);
+    return field;
+}
+
+// Element `method` of both control arrays, as a copy of element 1 that lies on
+// the same spot; hidden when created, then shown.
+void frmMain::LoadPage(Long method) {
+    const std::size_t slot = Slot(method);
+    picOutput_[slot] = CreatePicOutput(method);
+    picOutput_[slot]->setVisible(false);
+    picOutput_[slot]->setVisible(true);
+
+    txtOutput_[slot] = CreateTxtOutput(method);
+    txtOutput_[slot]->setPlainText(txtOutput(1)->toPlainText());
+    txtOutput_[slot]->setVisible(false);
+    txtOutput_[slot]->setVisible(true);
+
+    setTabOrder(txtOutput(method - 1), txtOutput_[slot]);
+    setTabOrder(txtOutput_[slot], txtStepsPerTick_);
+}
+
+void frmMain::ClearTabs() {
+    while (tabMethod_->count() > 0) {
+        delete tabMethod_->widget(0);
+    }
+}
+
+void frmMain::BringPageToFront(Long method) {
+    picOutput(method)->raise();
+    QPlainTextEdit* front = txtOutput(method);
+    front->raise();
+    front->setFocusPolicy(Qt::StrongFocus);
+    // The field behind cannot be seen, so it takes no keyboard focus.
+    for (QPlainTextEdit* field : txtOutput_) {
+        if (field == nullptr || field == front) {
+            continue;
+        }
+        const bool hadFocus = field->hasFocus();
+        field->setFocusPolicy(Qt::NoFocus);
+        if (hadFocus) {
+            front->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
+void frmMain::StepAndShow(Long method) {
+    Quadrix& generator = Generators(method);
+    generator.DoStep(TextToLong(StepsText()));
+    txtOutput(method)->setPlainText(ToDisplayText(generator.StateDescr()));
+}
+
+void frmMain::StopAfterError(Long method) {
+    running_[Slot(method)] = false;
+    if (method == selectedMethod_) {
+        ShowStartStopState(false);
+    }
+}
+
+void frmMain::ShowStartStopState(bool running) {
+    txtStepsPerTick_->setReadOnly(running);
+    cmdStartStop_->setText(QString::fromUtf8(running ? kStopCaption : kStartCaption));
+}
+
+void frmMain::ShowMessage(const QString& prompt) {
+    const QScopedValueRollback<bool> open(messageOpen_, true);
+    showMessage_(prompt);
+}
+
+std::string frmMain::StepsText() const {
+    return txtStepsPerTick_->text().toStdString();
+}
+
+std::size_t frmMain::Slot(Long method) {
+    if (method < 1 || method > kMethodCount) {
+        throw std::out_of_range("method index outside 1.." + std::to_string(kMethodCount));
+    }
+    return static_cast<std::size_t>(method - 1);
+}
+
+}  // namespace quadrix

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPointer>
+
+#include "main_window/frm_main.h"
+#include "runtime/long_arithmetic.h"
+
+// Start-up and shutdown: shows the program's single window and ends the program
+// through the menu's exit item. The program ends once no window is open any more.
+namespace quadrix::modMain {
+
+// Windows counted as open. When the count falls to 0 the main window is unloaded.
+extern Long OpenWindowCount;
+
+// The single main window; none before it is created and after it is unloaded.
+// The window deletes itself when it is closed, and the reference follows it.
+extern QPointer<frmMain> MainWindowRef;
+
+// The program's entry routine: counts the window as open, creates it and shows it.
+void Main();
+
+// The main window, created on first use.
+frmMain& MainWindow();
+
+// Counts a window as opened (closing false) or closed (closing true) and unloads
+// the main window when the count reaches 0.
+void TrackWindow(bool closing);
+
+}  // namespace quadrix::modMain

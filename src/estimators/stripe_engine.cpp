@@ -28,8 +28,8 @@ int Binade(double sum) {
 }
 
 // The smallest binade e in which a grid sum of `terms` heights stays an exact
-// integer: each height is below 1, i.e. below 2^(52-e) grid units, so with
-// terms <= 2^e every partial sum stays below 2^52 + terms / 2 < 2^53.
+// integer: each height is at most 1, i.e. at most 2^(52-e) grid units, so with
+// terms <= 2^e every partial sum stays at most 2^52 + terms / 2 < 2^53.
 int SmallestExactBinade(Long terms) {
     return static_cast<int>(std::bit_width(static_cast<std::uint32_t>(terms - 1)));
 }
@@ -65,7 +65,8 @@ bool AdvanceOnGrid(double& sum, int binade, double units, bool noTie) {
 StripeEngine::StripeEngine(Long count, WorkerPool& pool)
     : count_(count), pool_(pool), forecast_(count) {
     const std::int64_t terms = static_cast<std::int64_t>(count) - 1;
-    const std::int64_t evenShare = (terms + kMaxChunks - 1) / static_cast<std::int64_t>(kMaxChunks);
+    constexpr auto maxChunks = static_cast<std::int64_t>(kMaxChunks);
+    const std::int64_t evenShare = (terms + maxChunks - 1) / maxChunks;
     const std::int64_t granular = (evenShare + kChunkGranule - 1) / kChunkGranule * kChunkGranule;
     const std::int64_t length = std::max(kMinChunkLength, granular);
     chunkLength_ = static_cast<Long>(std::min(length, terms));
@@ -80,30 +81,30 @@ StripeSums StripeEngine::Sums() const {
     return {AddChunks(table, &Chunk::above, 1.0), AddChunks(table, &Chunk::below, 0.0)};
 }
 
-Long StripeEngine::ChunkFirst(std::size_t chunk) const {
-    return static_cast<Long>(1 + static_cast<std::int64_t>(chunk) * chunkLength_);
-}
-
-Long StripeEngine::ChunkEnd(std::size_t chunk) const {
-    const std::int64_t end = static_cast<std::int64_t>(ChunkFirst(chunk)) + chunkLength_;
-    return static_cast<Long>(std::min<std::int64_t>(end, count_));
+StripeTermRange StripeEngine::ChunkRange(std::size_t chunk) const {
+    const std::int64_t first = 1 + static_cast<std::int64_t>(chunk) * chunkLength_;
+    const std::int64_t end = std::min<std::int64_t>(first + chunkLength_, count_);
+    return {count_, static_cast<Long>(first), static_cast<Long>(end)};
 }
 
 void StripeEngine::SumChunkOnForecastGrids(std::size_t chunk, Chunk& result) const {
-    const StripeTermRange range{count_, ChunkFirst(chunk), ChunkEnd(chunk)};
-    const double before = forecast_.HeightsBefore(range.first);
-    const double after = forecast_.HeightsBefore(range.end);
-    const int smallest = SmallestExactBinade(range.end - range.first);
-    // A chunk whose forecast crosses a binade would be refused anyway.
-    const auto steadyBinade = [&](double start) {
-        const int binade = Binade(start + before);
-        return binade >= smallest && Binade(start + after) == binade ? binade : kNoBinade;
-    };
-    result.above = ChunkPart{0.0, steadyBinade(1.0), false};
-    result.below = ChunkPart{0.0, steadyBinade(0.0), false};
+    const StripeTermRange range = ChunkRange(chunk);
+    result.above = ChunkPart{0.0, ForecastBinade(range, 1.0), false};
+    result.below = ChunkPart{0.0, ForecastBinade(range, 0.0), false};
+    SumOnGrids(range, result);
+}
 
-    // Both sums share their heights; they need two grids only when a power of
-    // two lies between them.
+int StripeEngine::ForecastBinade(const StripeTermRange& range, double start) const {
+    const int binade = Binade(start + forecast_.HeightsBefore(range.first));
+    // A chunk whose forecast leaves its binade would be refused anyway.
+    const bool steady = binade >= SmallestExactBinade(range.end - range.first) &&
+                        Binade(start + forecast_.HeightsBefore(range.end)) == binade;
+    return steady ? binade : kNoBinade;
+}
+
+// Both sums share their heights; they need two grids only when a power of two
+// lies between them.
+void StripeEngine::SumOnGrids(const StripeTermRange& range, Chunk& chunk) {
     int scaleExponents[2];
     std::size_t grids = 0;
     const auto gridFor = [&](int binade) {
@@ -113,19 +114,17 @@ void StripeEngine::SumChunkOnForecastGrids(std::size_t chunk, Chunk& result) con
         }
         return grids - 1;
     };
-    const std::size_t aboveGrid =
-        result.above.binade != kNoBinade ? gridFor(result.above.binade) : 0;
-    const std::size_t belowGrid =
-        result.below.binade != kNoBinade ? gridFor(result.below.binade) : 0;
+    const std::size_t aboveGrid = chunk.above.binade != kNoBinade ? gridFor(chunk.above.binade) : 0;
+    const std::size_t belowGrid = chunk.below.binade != kNoBinade ? gridFor(chunk.below.binade) : 0;
     if (grids == 0) {
         return;
     }
     StripeGridSum sums[2];
     SumStripeTermsOnGrids(range, scaleExponents, grids, sums);
-    result.above.units = sums[aboveGrid].units;
-    result.above.noTie = sums[aboveGrid].noTie;
-    result.below.units = sums[belowGrid].units;
-    result.below.noTie = sums[belowGrid].noTie;
+    chunk.above.units = sums[aboveGrid].units;
+    chunk.above.noTie = sums[aboveGrid].noTie;
+    chunk.below.units = sums[belowGrid].units;
+    chunk.below.noTie = sums[belowGrid].noTie;
 }
 
 double StripeEngine::AddChunks(const ChunkTable& table, ChunkPart Chunk::*part,
@@ -134,35 +133,39 @@ double StripeEngine::AddChunks(const ChunkTable& table, ChunkPart Chunk::*part,
     for (std::size_t chunk = 0; chunk < chunkCount_; ++chunk) {
         const ChunkPart& grid = table[chunk].*part;
         if (!AdvanceOnGrid(sum, grid.binade, grid.units, grid.noTie)) {
-            sum = AddInBlocks(ChunkFirst(chunk), ChunkEnd(chunk), sum);
+            sum = AddInBlocks(ChunkRange(chunk), sum);
         }
     }
     return sum;
 }
 
-double StripeEngine::AddInBlocks(Long first, Long end, double sum) const {
-    for (Long block = first; block < end;) {
-        const Long blockEnd = block + std::min(kBlockLength, end - block);
-        const int binade = Binade(sum);
-        bool added = false;
-        if (binade >= SmallestExactBinade(blockEnd - block)) {
-            const int scaleExponent = kMantissaBits - binade;
-            StripeGridSum grid;
-            SumStripeTermsOnGrids({count_, block, blockEnd}, &scaleExponent, 1, &grid);
-            added = AdvanceOnGrid(sum, binade, grid.units, grid.noTie);
+double StripeEngine::AddInBlocks(const StripeTermRange& range, double sum) const {
+    for (Long first = range.first; first < range.end;) {
+        const StripeTermRange block{count_, first,
+                                    first + std::min(kBlockLength, range.end - first)};
+        if (!AddBlockOnGrid(block, sum)) {
+            sum = AddInOrder(block, sum);
         }
-        if (!added) {
-            sum = AddInOrder(block, blockEnd, sum);
-        }
-        block = blockEnd;
+        first = block.end;
     }
     return sum;
+}
+
+bool StripeEngine::AddBlockOnGrid(const StripeTermRange& block, double& sum) {
+    const int binade = Binade(sum);
+    if (binade < SmallestExactBinade(block.end - block.first)) {
+        return false;
+    }
+    const int scaleExponent = kMantissaBits - binade;
+    StripeGridSum grid;
+    SumStripeTermsOnGrids(block, &scaleExponent, 1, &grid);
+    return AdvanceOnGrid(sum, binade, grid.units, grid.noTie);
 }
 
 // The plain loop itself; for a count of at least 2 no step can fault.
-double StripeEngine::AddInOrder(Long first, Long end, double sum) const {
-    const auto n = static_cast<double>(count_);
-    for (Long i = first; i < end; ++i) {
+double StripeEngine::AddInOrder(const StripeTermRange& range, double sum) {
+    const auto n = static_cast<double>(range.count);
+    for (Long i = range.first; i < range.end; ++i) {
         const double t = static_cast<double>(i) / n;
         const double u = 1.0 - t * t;
         sum = std::sqrt(u) + sum;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "estimators/stripe_grid_kernel.h"
 #include "estimators/stripe_sum.h"
 #include "estimators/stripe_sum_forecast.h"
 #include "runtime/long_arithmetic.h"
@@ -39,12 +40,15 @@ class StripeEngine {
     };
     using ChunkTable = std::array<Chunk, kMaxChunks>;
 
-    Long ChunkFirst(std::size_t chunk) const;
-    Long ChunkEnd(std::size_t chunk) const;
+    StripeTermRange ChunkRange(std::size_t chunk) const;
     void SumChunkOnForecastGrids(std::size_t chunk, Chunk& result) const;
+    int ForecastBinade(const StripeTermRange& range, double start) const;
+    static void SumOnGrids(const StripeTermRange& range, Chunk& chunk);
+
     double AddChunks(const ChunkTable& table, ChunkPart Chunk::*part, double start) const;
-    double AddInBlocks(Long first, Long end, double sum) const;
-    double AddInOrder(Long first, Long end, double sum) const;
+    double AddInBlocks(const StripeTermRange& range, double sum) const;
+    static bool AddBlockOnGrid(const StripeTermRange& block, double& sum);
+    static double AddInOrder(const StripeTermRange& range, double sum);
 
     Long count_;
     WorkerPool& pool_;

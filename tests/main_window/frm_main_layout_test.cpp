@@ -132,20 +132,6 @@ TEST_F(Layout, OutputFieldIsReadOnlyUnwrappedAndScrollsBothWays) {
     EXPECT_EQ(Output(1), "");
 }
 
-TEST_F(Layout, PanelsAreWhite) {
-    for (Long method : {1, 2}) {
-        QFrame* panel = Window().picOutput(method);
-        EXPECT_TRUE(panel->autoFillBackground());
-        EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(Qt::white));
-    }
-}
-
-TEST_F(Layout, StepsFieldIsOneLineWithoutPracticalLimit) {
-    const QString longText(40000, QChar('7'));
-    Window().txtStepsPerTick()->setText(longText);
-    EXPECT_EQ(Window().txtStepsPerTick()->text(), longText);
-}
-
 TEST_F(Layout, IconIsAWhiteDiscWithABlackOutlineAt16And32Pixels) {
     const QIcon icon = Window().windowIcon();
     const QList<QSize> sizes = icon.availableSizes();
@@ -197,18 +183,6 @@ TEST_F(Accessibility, MenuAndItemAreNamedByTheirCaptions) {
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->childCount(), 1);
     EXPECT_EQ(menu->child(0)->text(QAccessible::Name), "Beenden");
-}
-
-TEST_F(Accessibility, ButtonNameFollowsItsCaption) {
-    StartMethod(1, "5");
-    EXPECT_EQ(AccessibleName(Window().cmdStartStop()), "Stop");
-}
-
-TEST_F(Accessibility, AccessKeysComeFromTheCaptions) {
-    EXPECT_EQ(Window().cmdStartStop()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
-    EXPECT_EQ(Window().cmdReset()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_R));
-    EXPECT_EQ(Window().mnuFile()->title(), "&Datei");
-    EXPECT_EQ(Window().mnuFileExit()->text(), "B&eenden");
 }
 
 TEST_F(Accessibility, AltSStartsAndStopsTheSelectedMethod) {

@@ -1,5 +1,7 @@
 #include "runtime/counter_random_sequence.h"
 
+#include "runtime/shot_hit_counter.h"
+
 namespace quadrix {
 
 CounterRandomSequence& CounterRandomSequence::Program() {
@@ -8,6 +10,16 @@ CounterRandomSequence& CounterRandomSequence::Program() {
 }
 
 double CounterRandomSequence::Next() { return ValueAt(position_++); }
+
+std::int64_t CounterRandomSequence::CountHits(std::int64_t shots) {
+    if (shots < 1) {
+        return 0;
+    }
+    const ShotHitCounter counter = pool_ != nullptr ? ShotHitCounter(*pool_) : ShotHitCounter();
+    const std::int64_t hits = counter.CountHits(position_, shots);
+    position_ += 2 * static_cast<std::uint64_t>(shots);
+    return hits;
+}
 
 std::uint32_t CounterRandomSequence::WordAt(std::uint64_t index) {
     const std::uint64_t block = index >> 2;

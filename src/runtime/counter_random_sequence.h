@@ -4,15 +4,22 @@
 
 #include "runtime/philox.h"
 #include "runtime/random_source.h"
+#include "runtime/worker_pool.h"
 
 namespace quadrix {
 
 // A random sequence whose value k is a pure function of k and one fixed key:
 // word k mod 4 of the Philox4x32-10 block at counter k div 4, scaled by 2^-32
 // into [0, 1). The same on every machine, never seeded, and any stretch of it
-// can be computed without computing what comes before.
+// can be computed without computing what comes before, which lets CountHits
+// count a run of shots on all threads of a worker pool.
 class CounterRandomSequence : public RandomSource {
 public:
+    // Counts hits on the program's shared pool.
+    CounterRandomSequence() = default;
+    // Counts hits on the given pool, which must outlive the sequence.
+    explicit CounterRandomSequence(WorkerPool& pool) : pool_(&pool) {}
+
     static constexpr Philox::Key kKey = {0x243F6A88, 0x85A308D3};
     static constexpr double kScale = 1.0 / 4294967296.0;  // 2^-32
 
@@ -20,6 +27,8 @@ public:
     static CounterRandomSequence& Program();
 
     double Next() override;
+    // Draws 2 * shots values; the same hits as drawing them one by one.
+    std::int64_t CountHits(std::int64_t shots) override;
 
     std::uint64_t Position() const { return position_; }
     void Advance(std::uint64_t values) { position_ += values; }
@@ -29,6 +38,7 @@ public:
 
 private:
     std::uint64_t position_ = 0;
+    WorkerPool* pool_ = nullptr;  // none: the shared pool
 };
 
 }  // namespace quadrix

@@ -13,7 +13,10 @@ namespace quadrix {
 
 QuadrixShoot::QuadrixShoot() : QuadrixShoot(CounterRandomSequence::Program()) {}
 
-QuadrixShoot::QuadrixShoot(RandomSource& source) : source_(&source) { Reset(); }
+QuadrixShoot::QuadrixShoot(RandomSource& source)
+    : source_(&source), sequence_(dynamic_cast<const CounterRandomSequence*>(&source)) {
+    Reset();
+}
 
 void QuadrixShoot::DoStep(Long steps) {
     if (steps < 1) {
@@ -24,6 +27,9 @@ void QuadrixShoot::DoStep(Long steps) {
     const auto hits = static_cast<Long>(source_->CountHits(shots));
     hitCount_ = LongAdd(hitCount_, hits);
     shootCount_ = LongAdd(shootCount_, shots);
+    if (sequence_ != nullptr) {
+        countedShotsEnd_ = sequence_->Position();
+    }
     if (shots < steps) {
         // The next shot is drawn but cannot be counted. Leaving both counters
         // as they were keeps HitCount <= ShootCount.
@@ -36,7 +42,16 @@ void QuadrixShoot::DoStep(Long steps) {
     }
 }
 
-Long QuadrixShoot::MissCount() const { return LongSub(shootCount_, hitCount_); }
+std::optional<std::uint64_t> QuadrixShoot::CountedShotsEnd() const {
+    if (sequence_ == nullptr) {
+        return std::nullopt;
+    }
+    return countedShotsEnd_;
+}
+
+Long QuadrixShoot::MissCount() const {
+    return LongSub(shootCount_, hitCount_);
+}
 
 double QuadrixShoot::PiRounded() const {
     const Long hits4 = LongMul(hitCount_, 4);
@@ -46,6 +61,7 @@ double QuadrixShoot::PiRounded() const {
 void QuadrixShoot::Reset() {
     hitCount_ = 0;
     shootCount_ = 0;
+    countedShotsEnd_ = sequence_ != nullptr ? sequence_->Position() : 0;
 }
 
 std::string QuadrixShoot::StateDescr() const {

@@ -21,6 +21,7 @@
 #include "estimators/quadrix_shoot.h"
 #include "estimators/quadrix_stripe.h"
 #include "main_window/message_box.h"
+#include "main_window/method_panel.h"
 #include "runtime/errors.h"
 #include "runtime/number_parser.h"
 
@@ -140,6 +141,8 @@ void frmMain::cmdStartStop_Click() {
 
 void frmMain::cmdReset_Click() {
     Generators(selectedMethod_).Reset();
+    // Like the output field, the drawing keeps the old run until the next tick.
+    picOutput(selectedMethod_)->ForgetRun();
 }
 
 void frmMain::tabMethod_Click() {
@@ -159,8 +162,8 @@ Quadrix& frmMain::Generators(Long method) const {
     return *generators_[Slot(method)];
 }
 
-QFrame* frmMain::picOutput(Long method) const {
-    QFrame* element = picOutput_[Slot(method)];
+MethodPanel* frmMain::picOutput(Long method) const {
+    MethodPanel* element = picOutput_[Slot(method)];
     if (element == nullptr) {
         throw std::out_of_range("picOutput element not loaded");
     }
@@ -245,8 +248,8 @@ void frmMain::SetTabOrder() {
     setTabOrder(txtOutput_[0], txtStepsPerTick_);
 }
 
-QFrame* frmMain::CreatePicOutput(Long method) const {
-    auto* panel = new QFrame(centralWidget());
+MethodPanel* frmMain::CreatePicOutput(Long method) const {
+    MethodPanel* panel = MethodPanel::ForGenerator(Generators(method), centralWidget());
     panel->setObjectName(QStringLiteral("picOutput(%1)").arg(method));
     panel->setAccessibleName(Caption(method) + QStringLiteral(" picture"));
     panel->setGeometry(kPicOutputRect);
@@ -316,7 +319,9 @@ void frmMain::BringPageToFront(Long method) {
 void frmMain::StepAndShow(Long method) {
     Quadrix& generator = Generators(method);
     generator.DoStep(TextToLong(StepsText()));
-    txtOutput(method)->setPlainText(ToDisplayText(generator.StateDescr()));
+    const std::string stateText = generator.StateDescr();
+    txtOutput(method)->setPlainText(ToDisplayText(stateText));
+    picOutput(method)->ShowState(stateText);
 }
 
 void frmMain::StopAfterError(Long method) {

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "estimators/quadrix.h"
+#include "main_window/method_panel.h"
 #include "runtime/long_arithmetic.h"
 
 class QAction;
-class QFrame;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -57,7 +57,7 @@ class frmMain : public QMainWindow {
     Quadrix& Generators(Long method) const;
 
     QTabWidget* tabMethod() const { return tabMethod_; }
-    QFrame* picOutput(Long method) const;
+    MethodPanel* picOutput(Long method) const;
     QPlainTextEdit* txtOutput(Long method) const;
     QPushButton* cmdStartStop() const { return cmdStartStop_; }
     QPushButton* cmdReset() const { return cmdReset_; }
@@ -82,7 +82,7 @@ class frmMain : public QMainWindow {
     void CreateMenu();
     void CreateControls(QWidget* clientArea);
     void SetTabOrder();
-    QFrame* CreatePicOutput(Long method) const;
+    MethodPanel* CreatePicOutput(Long method) const;
     QPlainTextEdit* CreateTxtOutput(Long method) const;
     void LoadPage(Long method);
     void ClearTabs();
@@ -101,7 +101,7 @@ class frmMain : public QMainWindow {
     std::array<std::unique_ptr<Quadrix>, kMethodCount> generators_;
 
     QTabWidget* tabMethod_ = nullptr;
-    std::array<QFrame*, kMethodCount> picOutput_{};
+    std::array<MethodPanel*, kMethodCount> picOutput_{};
     std::array<QPlainTextEdit*, kMethodCount> txtOutput_{};
     QPushButton* cmdStartStop_ = nullptr;
     QPushButton* cmdReset_ = nullptr;

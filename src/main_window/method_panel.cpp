@@ -1,0 +1,113 @@
+#include "main_window/method_panel.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+
+#include <stdexcept>
+
+#include "estimators/quadrix_shoot.h"
+#include "estimators/quadrix_stripe.h"
+#include "main_window/convergence_plot_painter.h"
+#include "main_window/panel_colours.h"
+#include "main_window/shoot_panel.h"
+#include "main_window/stripe_panel.h"
+
+namespace quadrix {
+namespace {
+
+constexpr double kMargin = 5.0;
+constexpr double kCaptionGap = 2.0;
+
+}  // namespace
+
+MethodPanel* MethodPanel::ForGenerator(const Quadrix& generator, QWidget* parent) {
+    if (const auto* shoot = dynamic_cast<const QuadrixShoot*>(&generator)) {
+        return new ShootPanel(*shoot, parent);
+    }
+    if (const auto* stripe = dynamic_cast<const QuadrixStripe*>(&generator)) {
+        return new StripePanel(*stripe, parent);
+    }
+    throw std::invalid_argument("no drawing for this kind of estimator");
+}
+
+MethodPanel::MethodPanel(QWidget* parent) : QFrame(parent) {
+    setAccessibleDescription(
+        QStringLiteral("Drawing of the method's progress; the output field holds its values."));
+}
+
+void MethodPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    PaintDrawing(painter);
+}
+
+void MethodPanel::PaintDrawing(QPainter& painter) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(contentsRect(), PanelColours::Ground());
+
+    const QRectF square = SquareRect();
+    painter.setPen(QPen(PanelColours::Outline(), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(square);
+    PaintSquare(painter, square);
+    PaintArc(painter, square);
+
+    QFont small = font();
+    small.setPointSizeF(font().pointSizeF() * 0.8);
+    ConvergencePlotPainter(Plot(), PlotRect(), small)
+        .Paint(painter, ReferenceLine(), ReferenceLabel(), CountName());
+    PaintCaption(painter);
+    painter.restore();
+}
+
+QRectF MethodPanel::SquareRect() const {
+    const QRectF area = QRectF(contentsRect());
+    const double side = area.height() - 2.0 * kMargin - CaptionRect().height() - kCaptionGap;
+    return {area.left() + kMargin, area.top() + kMargin, side, side};
+}
+
+QRectF MethodPanel::PlotRect() const {
+    const QRectF area = QRectF(contentsRect());
+    const QRectF square = SquareRect();
+    const double left = square.right() + 2.0 * kMargin;
+    return {left, square.top(), area.right() - kMargin - left, square.height()};
+}
+
+QRectF MethodPanel::CaptionRect() const {
+    const QRectF area = QRectF(contentsRect());
+    const double height = QFontMetricsF(font()).height();
+    return {area.left() + kMargin, area.bottom() - kMargin - height, area.width() - 2.0 * kMargin,
+            height};
+}
+
+void MethodPanel::PaintArc(QPainter& painter, const QRectF& square) {
+    const QRectF circle(square.left() - square.width(), square.top(), 2.0 * square.width(),
+                        2.0 * square.height());
+    QPainterPath arc;
+    arc.arcMoveTo(circle, 0.0);
+    arc.arcTo(circle, 0.0, 90.0);
+    painter.setPen(QPen(PanelColours::Curve(), 1.2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(arc);
+}
+
+QPointF MethodPanel::InSquare(const QRectF& square, double x, double y) {
+    return {square.left() + x * square.width(), square.bottom() - y * square.height()};
+}
+
+void MethodPanel::PaintCaption(QPainter& painter) const {
+    const QString caption = Caption();
+    if (caption.isEmpty()) {
+        return;
+    }
+    const QRectF area = CaptionRect();
+    const QString shown = QFontMetricsF(font()).elidedText(caption, Qt::ElideRight, area.width());
+    painter.setPen(PanelColours::Text());
+    painter.setFont(font());
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, shown);
+}
+
+}  // namespace quadrix

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QFrame>
+#include <QRectF>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+#include "main_window/panel_models/convergence_plot.h"
+
+class QPainter;
+class QPaintEvent;
+
+namespace quadrix {
+
+class Quadrix;
+
+// A method's white panel with a drawing of what the method does: a square view
+// on the left, the run's error plot on the right and a caption line below. It
+// draws its model only; the model changes when the window hands the panel the
+// method's state after a tick, and only then is the panel repainted. The drawing
+// is decorative: the output field beside it stays the accessible source.
+class MethodPanel : public QFrame {
+    Q_OBJECT
+
+  public:
+    // The panel for that estimator, which must outlive the panel's use of it.
+    static MethodPanel* ForGenerator(const Quadrix& generator, QWidget* parent);
+
+    // The method's output field has just been given this state text.
+    virtual void ShowState(const std::string& stateText) = 0;
+    // The method was reset: the drawing stays until its next state.
+    virtual void ForgetRun() = 0;
+
+    // Draws the whole drawing, its white ground included, within contentsRect().
+    void PaintDrawing(QPainter& painter) const;
+
+    QRectF SquareRect() const;
+    QRectF PlotRect() const;
+    QRectF CaptionRect() const;
+
+  protected:
+    explicit MethodPanel(QWidget* parent);
+
+    void paintEvent(QPaintEvent* event) override;
+
+    // The method's view of the unit square, x to the right and y upwards.
+    virtual void PaintSquare(QPainter& painter, const QRectF& square) const = 0;
+    virtual const ConvergencePlot& Plot() const = 0;
+    virtual std::optional<ConvergencePlot::Line> ReferenceLine() const = 0;
+    virtual QString ReferenceLabel() const = 0;
+    virtual QString CountName() const = 0;
+    virtual QString Caption() const = 0;
+
+    // The quarter circle of radius 1 about the square's lower left corner.
+    static void PaintArc(QPainter& painter, const QRectF& square);
+    static QPointF InSquare(const QRectF& square, double x, double y);
+
+  private:
+    void PaintCaption(QPainter& painter) const;
+};
+
+}  // namespace quadrix

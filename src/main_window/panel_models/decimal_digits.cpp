@@ -1,0 +1,107 @@
+#include "main_window/panel_models/decimal_digits.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+
+namespace quadrix {
+namespace {
+
+struct Scientific {
+    std::string digits;  // the significant digits, without separator
+    int exponent = 0;    // of the first digit
+};
+
+Scientific ToScientific(double value) {
+    std::array<char, 64> buffer{};
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                      std::chars_format::scientific, DecimalDigits::kSignificantDigits - 1);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::size_t e = text.find('e');
+    Scientific result;
+    for (const char c : text.substr(0, e)) {
+        if (c != '.') {
+            result.digits += c;
+        }
+    }
+    const std::string_view exponent = text.substr(e + 1);
+    const std::size_t signLength = exponent.front() == '+' ? 1 : 0;
+    std::from_chars(exponent.data() + signLength, exponent.data() + exponent.size(),
+                    result.exponent);
+    return result;
+}
+
+std::size_t IntegerLength(std::string_view digits) {
+    const std::size_t separator = digits.find('.');
+    return separator == std::string_view::npos ? digits.size() : separator;
+}
+
+}  // namespace
+
+std::string DecimalDigits::Fixed(double value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    if (std::signbit(value) && value != 0.0) {
+        return '-' + Fixed(-value);
+    }
+    const Scientific scientific = ToScientific(value);
+    const std::string& digits = scientific.digits;
+    const int exponent = scientific.exponent;
+    if (exponent < 0) {
+        return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    const auto integerLength = static_cast<std::size_t>(exponent) + 1;
+    if (integerLength >= digits.size()) {
+        return digits + std::string(integerLength - digits.size(), '0');
+    }
+    return digits.substr(0, integerLength) + '.' + digits.substr(integerLength);
+}
+
+std::string DecimalDigits::Shared(double a, double b) {
+    const std::string first = Fixed(a);
+    const std::string second = Fixed(b);
+    // Digits at the same place only: 10.2 and 1.02 share no "1".
+    if (IntegerLength(first) != IntegerLength(second)) {
+        return {};
+    }
+    std::size_t length = 0;
+    while (length < first.size() && length < second.size() && first[length] == second[length]) {
+        ++length;
+    }
+    std::string shared = first.substr(0, length);
+    if (!shared.empty() && shared.back() == '.') {
+        shared.pop_back();
+    }
+    if (shared == "-") {
+        shared.clear();
+    }
+    return shared;
+}
+
+std::string DecimalDigits::Truncated(double value, int decimals) {
+    std::string digits = Fixed(value);
+    if (digits.empty()) {
+        return digits;
+    }
+    if (digits.find('.') == std::string::npos) {
+        digits += '.';
+    }
+    const std::size_t wanted =
+        IntegerLength(digits) + (decimals > 0 ? 1 + static_cast<std::size_t>(decimals) : 0);
+    // Beyond its 15 significant digits the rounded value continues with zeros.
+    digits.resize(wanted, '0');
+    return digits;
+}
+
+int DecimalDigits::Decimals(std::string_view digits) {
+    const std::size_t separator = digits.find('.');
+    if (separator == std::string_view::npos) {
+        return 0;
+    }
+    return static_cast<int>(digits.size() - separator - 1);
+}
+
+}  // namespace quadrix

@@ -1,0 +1,119 @@
+#include "main_window/panel_models/shoot_panel_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+#include <utility>
+
+#include "estimators/quadrix_shoot.h"
+#include "main_window/panel_models/counter_sequence_reader.h"
+#include "main_window/panel_models/interval_caption.h"
+#include "main_window/panel_models/wilson_interval.h"
+#include "runtime/errors.h"
+#include "runtime/number_text.h"
+
+namespace quadrix {
+
+ShootPanelModel::State ShootPanelModel::Read(const QuadrixShoot& shoot) {
+    State state;
+    state.hits = shoot.HitCount();
+    state.shots = shoot.ShootCount();
+    state.countedShotsEnd = shoot.CountedShotsEnd();
+    try {
+        state.piRounded = shoot.PiRounded();
+    } catch (const Error&) {
+        state.piRounded.reset();
+    }
+    return state;
+}
+
+void ShootPanelModel::Update(const State& state) {
+    const bool newRun = runForgotten_ || !hasState_ || state.shots < shots_;
+    std::deque<Run> runs = RunsAfter(state, newRun);
+    std::vector<Dot> dots = DotsOf(runs);
+    std::string caption = CaptionOf(state);
+    ConvergencePlot plot = newRun ? ConvergencePlot() : plot_;
+    const bool stepped = newRun || state.shots != shots_;
+    if (stepped && state.shots > 0 && state.piRounded.has_value()) {
+        plot.Add(static_cast<double>(state.shots), *state.piRounded - std::numbers::pi);
+    }
+
+    runs_ = std::move(runs);
+    dots_ = std::move(dots);
+    caption_ = std::move(caption);
+    plot_ = std::move(plot);
+    shots_ = state.shots;
+    hasState_ = true;
+    runForgotten_ = false;
+}
+
+std::optional<ConvergencePlot::Line> ShootPanelModel::ReferenceLine() const {
+    if (plot_.Empty()) {
+        return std::nullopt;
+    }
+    constexpr double kHitShare = std::numbers::pi / 4.0;
+    const double deviationOfOneShot = 4.0 * std::sqrt(kHitShare * (1.0 - kHitShare));
+    return ConvergencePlot::Line{-0.5, std::log10(deviationOfOneShot)};
+}
+
+// The shots since the last update are the latest DoStep's, which end where the
+// estimator says; older runs are kept until kMaxDots newer shots cover them.
+std::deque<ShootPanelModel::Run> ShootPanelModel::RunsAfter(const State& state, bool newRun) const {
+    std::deque<Run> runs = newRun ? std::deque<Run>() : runs_;
+    const Long newShots = newRun ? state.shots : state.shots - shots_;
+    if (!state.countedShotsEnd.has_value()) {
+        return {};
+    }
+    const Long drawn = std::min(newShots, kMaxDots);
+    const auto values = 2 * static_cast<std::uint64_t>(drawn);
+    if (drawn > 0) {
+        if (*state.countedShotsEnd < values) {
+            return {};  // not where the estimator's shots can lie
+        }
+        runs.push_back({*state.countedShotsEnd - values, drawn});
+    }
+    Long total = 0;
+    for (const Run& run : runs) {
+        total += run.shots;
+    }
+    while (total > kMaxDots) {
+        Run& oldest = runs.front();
+        const Long excess = total - kMaxDots;
+        if (oldest.shots <= excess) {
+            total -= oldest.shots;
+            runs.pop_front();
+        } else {
+            oldest.firstValue += 2 * static_cast<std::uint64_t>(excess);
+            oldest.shots -= excess;
+            total = kMaxDots;
+        }
+    }
+    return runs;
+}
+
+std::vector<ShootPanelModel::Dot> ShootPanelModel::DotsOf(const std::deque<Run>& runs) {
+    std::vector<Dot> dots;
+    dots.reserve(static_cast<std::size_t>(kMaxDots));
+    CounterSequenceReader sequence;
+    for (const Run& run : runs) {
+        std::uint64_t value = run.firstValue;
+        for (Long shot = 0; shot < run.shots; ++shot, value += 2) {
+            const double x = sequence.ValueAt(value);
+            const double y = sequence.ValueAt(value + 1);
+            dots.push_back({x, y, x * x + y * y <= 1.0});
+        }
+    }
+    return dots;
+}
+
+std::string ShootPanelModel::CaptionOf(const State& state) {
+    if (state.shots < 1) {
+        return {};
+    }
+    const WilsonInterval interval(state.hits, state.shots);
+    return IntervalCaption::Text("95%: ", 4.0 * interval.Lower(), 4.0 * interval.Upper(),
+                                 DecimalSeparator());
+}
+
+}  // namespace quadrix

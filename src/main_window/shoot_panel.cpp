@@ -1,0 +1,41 @@
+#include "main_window/shoot_panel.h"
+
+#include <QPainter>
+
+#include "estimators/quadrix_shoot.h"
+#include "main_window/panel_colours.h"
+
+namespace quadrix {
+
+ShootPanel::ShootPanel(const QuadrixShoot& shoot, QWidget* parent)
+    : MethodPanel(parent), shoot_(shoot) {}
+
+// The text says nothing the estimator cannot tell more cheaply and exactly.
+void ShootPanel::ShowState(const std::string& /*stateText*/) {
+    model_.Update(ShootPanelModel::Read(shoot_));
+    update();
+}
+
+void ShootPanel::PaintSquare(QPainter& painter, const QRectF& square) const {
+    painter.setPen(Qt::NoPen);
+    const QBrush hit(PanelColours::Hit());
+    const QBrush miss(PanelColours::Miss());
+    for (const ShootPanelModel::Dot& dot : model_.Dots()) {
+        painter.setBrush(dot.hit ? hit : miss);
+        painter.drawEllipse(InSquare(square, dot.x, dot.y), kDotRadius, kDotRadius);
+    }
+}
+
+QString ShootPanel::ReferenceLabel() const {
+    return QStringLiteral("1/√n");
+}
+
+QString ShootPanel::CountName() const {
+    return QStringLiteral("shots");
+}
+
+QString ShootPanel::Caption() const {
+    return QString::fromStdString(model_.Caption());
+}
+
+}  // namespace quadrix

@@ -1,9 +1,11 @@
 # Front end for the CMake presets. `make run` builds and starts the program,
-# `make test` builds and runs every test; both install what is missing first.
+# `make test` builds and runs every check CI runs; both install what is missing first.
 PRESET ?= dev
 JOBS ?= $(shell nproc)
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-tidy test-asan fuzz package package-check install bench clean
 
 all: build
 
@@ -17,13 +19,39 @@ build: deps
 run: build
 	build/$(PRESET)/src/startup/quadrix
 
-test: build
-	ctest --preset $(PRESET) -j $(JOBS)
+# Everything: warnings as errors and clang-tidy, the suites, the validations of
+# the desktop files and the install, the sanitizers with the soak, both fuzz
+# targets, and the Debian package installed and started.
+test: test-tidy test-asan fuzz package-check
+
+test-tidy: deps
+	cmake --preset tidy
+	cmake --build --preset tidy -j $(JOBS)
+	ctest --preset tidy -j $(JOBS)
 
 test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+	@grep -h '^soak: ' build/asan/Testing/Temporary/LastTest.log || true
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	fuzz/run_fuzzers.sh build/fuzz/fuzz fuzz/corpus $(FUZZ_SECONDS) number_text_fuzzer controller_fuzzer
+
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	cd build/package && cpack
+
+package-check: package
+	scripts/check-package.sh build/package
+
+# Installs into /usr/local, or wherever PREFIX says.
+PREFIX ?= /usr/local
+install: build
+	cmake --install build/$(PRESET) --prefix $(PREFIX)
 
 bench: deps
 	cmake --preset release

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quadrix needs to build, test and run. Safe to
-# run again: it installs only what is missing, and uses sudo only when not root.
+# Installs the Debian packages Quadrix needs to build, test, fuzz, package and
+# run. Safe to run again: it installs only what is missing, and uses sudo only
+# when not root.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
     libhwy-dev librandom123-dev
     xvfb xauth x11-utils xdotool
     locales
+    clang-14 clang-tidy-14 libclang-rt-14-dev
+    desktop-file-utils appstream lintian dpkg-dev libglib2.0-bin
+    qt6-qpa-plugins
 )
 
 missing=()

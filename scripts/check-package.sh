@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# Checks the Debian package made in a build folder: its contents and control
+# fields, lintian, an install with apt-get, the installed program started from
+# its desktop entry under Xvfb and ended through its menu, and the removal.
+# The machine is left as it was: a quadrix package installed before is removed
+# first, and the one installed here is purged at the end, pass or fail.
+#
+# Usage: check-package.sh <build folder with quadrix_*.deb>
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+app_id=de.zekt.quadrix
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+remove_package() {
+    if dpkg-query -W -f='${Status}' quadrix 2>/dev/null | grep -q "ok installed"; then
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q quadrix >"$work/purge.log" 2>&1 ||
+            cat "$work/purge.log" >&2
+    fi
+}
+
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    remove_package
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Whether the process has ended; started through gio it is not our child, and
+# may stay a zombie until whoever adopted it reaps it.
+gone() {
+    [ ! -e "/proc/$1" ] || [ "$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" = Z ]
+}
+
+# Waits up to $1 tenths of a second for the command after it to succeed.
+wait_for() {
+    local tenths=$1
+    shift
+    for ((i = 0; i < tenths; i++)); do
+        if "$@"; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+debs=("$build"/quadrix_*.deb)
+[ -f "${debs[0]}" ] || fail "no quadrix_*.deb in $build"
+[ ${#debs[@]} -eq 1 ] || fail "more than one package in $build: ${debs[*]}"
+deb=${debs[0]}
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+
+check_control_fields() {
+    [ "$(dpkg-deb -f "$deb" Package)" = quadrix ] || fail "the package is not named quadrix"
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
+    local depends
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libhwy1 qt6-qpa-plugins; do
+        grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+    done
+    echo "Depends: $depends"
+}
+
+check_contents() {
+    local expected actual
+    expected=$(printf '%s\n' \
+        ./usr/bin/quadrix \
+        "./usr/share/applications/$app_id.desktop" \
+        "./usr/share/metainfo/$app_id.metainfo.xml" \
+        "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
+        "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
+        "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+        ./usr/share/man/man1/quadrix.1.gz \
+        ./usr/share/doc/quadrix/changelog.gz \
+        ./usr/share/doc/quadrix/copyright | sort)
+    actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
+    [ "$actual" = "$expected" ] || fail "the package's files differ from the expected ones:
+$(diff <(echo "$expected") <(echo "$actual") || true)"
+    dpkg-deb -x "$deb" "$work/contents"
+    if readelf -S "$work/contents/usr/bin/quadrix" | grep -q '\.debug_info'; then
+        fail "the program in the package is not stripped"
+    fi
+}
+
+run_lintian() {
+    # Lintian warns when run as root; its findings are what counts.
+    if ! lintian --fail-on error,warning --info --display-level '>=pedantic' \
+        --suppress-tags running-with-root-privileges "$deb" >"$work/lintian.log" 2>&1; then
+        cat "$work/lintian.log"
+        fail "lintian found errors or warnings"
+    fi
+    if [ -s "$work/lintian.log" ]; then
+        echo "lintian: clean of errors and warnings; remaining tags:"
+        cat "$work/lintian.log"
+    else
+        echo "lintian: no tags at all"
+    fi
+}
+
+install_package() {
+    remove_package
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >"$work/install.log" 2>&1 || {
+        cat "$work/install.log"
+        fail "apt-get install $deb failed"
+    }
+    [ "$(command -v quadrix)" = /usr/bin/quadrix ] || fail "quadrix is not on the PATH as /usr/bin/quadrix"
+    "$(dirname "$0")/../tests/install/validate_desktop_entry.sh" \
+        "/usr/share/applications/$app_id.desktop" >/dev/null || fail "installed desktop entry is invalid"
+    appstreamcli validate --no-net --strict "/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
+        fail "installed AppStream metadata are invalid"
+}
+
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    wait_for 100 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    export XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+# Starts the program the way a desktop's menu does, from its installed entry,
+# and ends it through its own menu.
+start_from_menu_entry() {
+    local window
+    gio launch "/usr/share/applications/$app_id.desktop" >"$work/launch.log" 2>&1 ||
+        fail "gio could not launch the desktop entry: $(cat "$work/launch.log")"
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^ZEKT Quadrix$' | head -n 1) ||
+        fail "no window \"ZEKT Quadrix\" appeared"
+    program_pid=$(xdotool getwindowpid "$window")
+    [ "$(readlink "/proc/$program_pid/exe")" = /usr/bin/quadrix ] ||
+        fail "the window belongs to $(readlink "/proc/$program_pid/exe"), not /usr/bin/quadrix"
+    xprop -id "$window" _NET_WM_ICON | grep -q 'CARDINAL' || fail "the window shows no icon"
+    xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers --delay 150 alt+d
+    sleep 0.3
+    xdotool key --clearmodifiers e
+    wait_for 100 gone "$program_pid" || fail "the program did not end through its menu"
+    program_pid=""
+    echo "The installed program started from its menu entry and ended through its own menu"
+}
+
+check_control_fields
+check_contents
+run_lintian
+install_package
+start_display
+start_from_menu_entry
+remove_package
+[ ! -e /usr/bin/quadrix ] || fail "/usr/bin/quadrix is still there after the removal"
+echo "PASS: $(basename "$deb") builds, installs, starts and goes again"

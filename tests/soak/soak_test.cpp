@@ -1,0 +1,171 @@
+#include <QCoreApplication>
+#include <QPointer>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "controller_driver.h"
+#include "main_window/frm_main.h"
+#include "resident_memory.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+// A small quarantine of freed memory, so that the resident size under
+// AddressSanitizer shows the program's own memory rather than the quarantine
+// filling up to its default 256 MiB.
+extern "C" const char* __asan_default_options() {  // NOLINT(bugprone-reserved-identifier)
+    return "quarantine_size_mb=16";
+}
+#endif
+
+namespace quadrix::testing {
+namespace {
+
+using fuzzing::ControllerDriver;
+
+constexpr std::int64_t kDefaultTicks = 100000;
+constexpr std::int64_t kWarmUpTicks = 1000;
+constexpr int kTicksPerPaint = 10;
+// The work of one tick, in shots plus stripes: small enough that a tick stays
+// cheap under the sanitizers.
+constexpr std::int64_t kTickBudget = std::int64_t{1} << 16;
+// Resident memory may grow this much after the warm-up without counting as a leak.
+constexpr std::int64_t kAllowedGrowthKiB = 8 * 1024;
+
+std::int64_t FromEnvironment(const char* name, std::int64_t fallback) {
+    const char* text = std::getenv(name);
+    return text == nullptr ? fallback : std::stoll(text);
+}
+
+std::uint64_t Seed() {
+    const char* text = std::getenv("QUADRIX_SOAK_SEED");
+    return text == nullptr ? std::random_device()() : std::stoull(text);
+}
+
+double MiB(std::int64_t kiB) {
+    return static_cast<double>(kiB) / 1024.0;
+}
+
+class Soak : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window_ = new frmMain;
+        window_->show();
+        driver_.emplace(*window_, [this](const std::string& fault) {
+            ADD_FAILURE() << fault << " (seed " << seed_ << ", tick " << ticks_ << ")";
+        });
+    }
+
+    void TearDown() override {
+        driver_.reset();
+        if (!window_.isNull()) {
+            window_->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Now and then an action, as a user would take one between ticks. A method
+    // is started more readily than stopped, so that both run most of the time.
+    void MaybeAct() {
+        const int roll = Uniform(0, 999);
+        const bool selectedRuns = driver_->Running(driver_->SelectedMethod());
+        if (roll < 15) {
+            driver_->TypeSteps(StepsText());
+        } else if (roll < (selectedRuns ? 20 : 45)) {
+            driver_->ClickStartStop();
+        } else if (roll < 53) {
+            driver_->ClickReset();
+        } else if (roll < 73) {
+            driver_->SelectTab(Uniform(1, 2));
+        }
+    }
+
+    // Mostly a step count that suits the selected method, sometimes a text that
+    // is no number, rounds, or fails only when a tick converts it.
+    QString StepsText() {
+        static const std::array<const char*, 10> kOddTexts = {
+            "", "abc", "2,5", "2.5", "-3", "0", " 2 ", "1e0", "2147483648", "30"};
+        if (Uniform(0, 6) == 0) {
+            return QString::fromUtf8(kOddTexts.at(
+                static_cast<std::size_t>(Uniform(0, static_cast<int>(kOddTexts.size()) - 1))));
+        }
+        return QString::number(driver_->SelectedMethod() == 1 ? Uniform(1, 2000) : Uniform(0, 3));
+    }
+
+    // When the stripes would grow too many for a cheap tick, resets them first,
+    // or stops them if their steps are too many even from the start.
+    void Tick() {
+        for (const auto action :
+             {&ControllerDriver::ClickReset, &ControllerDriver::ClickStartStop}) {
+            if (driver_->NextTickCost() <= kTickBudget || !driver_->Running(2)) {
+                break;
+            }
+            const Long selected = driver_->SelectedMethod();
+            driver_->SelectTab(2);
+            ((*driver_).*action)();
+            driver_->SelectTab(selected);
+        }
+        ASSERT_LE(driver_->NextTickCost(), kTickBudget) << "the soak's steps texts are too large";
+        driver_->Tick();
+        ++ticks_;
+        if (ticks_ % kTicksPerPaint == 0) {
+            driver_->ProcessEvents();
+        }
+    }
+
+    int Uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }
+
+    const std::uint64_t seed_ = Seed();
+    std::mt19937_64 random_{seed_};
+    QPointer<frmMain> window_;
+    std::optional<ControllerDriver> driver_;
+    std::int64_t ticks_ = 0;
+};
+
+TEST_F(Soak, RandomActionsOnBothMethodsKeepTheWindowConsistentAndMemoryFlat) {
+    const std::int64_t ticks = FromEnvironment("QUADRIX_SOAK_TICKS", kDefaultTicks);
+    std::cout << "soak: seed " << seed_ << " (QUADRIX_SOAK_SEED=" << seed_ << " repeats this run), "
+              << ticks << " ticks" << std::endl;
+
+    ResidentMemory afterWarmUp = ResidentMemory::Now();
+    std::array<std::int64_t, 2> ticksRunning = {0, 0};
+    while (ticks_ < ticks && driver_->FaultCount() == 0 && !HasFatalFailure()) {
+        MaybeAct();
+        for (Long method = 1; method <= 2; ++method) {
+            ticksRunning.at(static_cast<std::size_t>(method - 1)) +=
+                driver_->Running(method) ? 1 : 0;
+        }
+        Tick();
+        if (ticks_ == kWarmUpTicks) {
+            afterWarmUp = ResidentMemory::Now();
+        }
+    }
+    const ResidentMemory atEnd = ResidentMemory::Now();
+
+    std::cout << "soak: " << ticks_ << " ticks, shooting ran in " << ticksRunning[0]
+              << ", stripes in " << ticksRunning[1] << ", " << driver_->MessagesShown()
+              << " messages\n"
+              << "soak: resident memory after " << kWarmUpTicks << " ticks "
+              << MiB(afterWarmUp.currentKiB) << " MiB (peak " << MiB(afterWarmUp.peakKiB)
+              << " MiB), at the end " << MiB(atEnd.currentKiB) << " MiB (peak "
+              << MiB(atEnd.peakKiB) << " MiB)" << std::endl;
+    RecordProperty("seed", std::to_string(seed_));
+    RecordProperty("peak_kib_after_warm_up", std::to_string(afterWarmUp.peakKiB));
+    RecordProperty("peak_kib_at_end", std::to_string(atEnd.peakKiB));
+
+    EXPECT_EQ(ticks_, ticks);
+    EXPECT_GT(ticksRunning[0], ticks / 10) << "the shooting method hardly ran";
+    EXPECT_GT(ticksRunning[1], ticks / 10) << "the stripe method hardly ran";
+    EXPECT_LE(atEnd.peakKiB - afterWarmUp.peakKiB, kAllowedGrowthKiB)
+        << "resident memory grew over the run";
+}
+
+}  // namespace
+}  // namespace quadrix::testing

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "main_window/dot_layer.h"
 #include "main_window/panel_colours.h"
 
 namespace quadrix {
@@ -130,11 +131,11 @@ void ConvergencePlotPainter::PaintReference(QPainter& painter,
 
 void ConvergencePlotPainter::PaintPoints(QPainter& painter) const {
     const std::vector<ConvergencePlot::Point> points = plot_.Points();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(PanelColours::PlotPoint());
+    DotLayer layer(frame_, painter, kPointRadius, {PanelColours::PlotPoint()});
     for (const ConvergencePlot::Point& point : points) {
-        painter.drawEllipse(At(point.count, point.error), kPointRadius, kPointRadius);
+        layer.Put(At(point.count, point.error), 0);
     }
+    layer.DrawOn(painter);
     const ConvergencePlot::Point& latest = points.back();
     painter.setPen(QPen(PanelColours::Curve(), 1.0));
     painter.setBrush(Qt::NoBrush);

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "estimators/quadrix_shoot.h"
+#include "main_window/dot_layer.h"
 #include "main_window/panel_colours.h"
 
 namespace quadrix {
@@ -17,13 +18,16 @@ void ShootPanel::ShowState(const std::string& /*stateText*/) {
 }
 
 void ShootPanel::PaintSquare(QPainter& painter, const QRectF& square) const {
-    painter.setPen(Qt::NoPen);
-    const QBrush hit(PanelColours::Hit());
-    const QBrush miss(PanelColours::Miss());
-    for (const ShootPanelModel::Dot& dot : model_.Dots()) {
-        painter.setBrush(dot.hit ? hit : miss);
-        painter.drawEllipse(InSquare(square, dot.x, dot.y), kDotRadius, kDotRadius);
+    if (model_.Dots().empty()) {
+        return;
     }
+    constexpr std::size_t kHit = 0;
+    constexpr std::size_t kMiss = 1;
+    DotLayer layer(square, painter, kDotRadius, {PanelColours::Hit(), PanelColours::Miss()});
+    for (const ShootPanelModel::Dot& dot : model_.Dots()) {
+        layer.Put(InSquare(square, dot.x, dot.y), dot.hit ? kHit : kMiss);
+    }
+    layer.DrawOn(painter);
 }
 
 QString ShootPanel::ReferenceLabel() const {

@@ -25,6 +25,21 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The number with "." for the locale's separator, as from_chars reads it.
+std::string WithPoint(std::string_view number, std::string_view separator) {
+    std::string result;
+    std::size_t place = 0;
+    while (place < number.size()) {
+        if (!separator.empty() && number.substr(place).starts_with(separator)) {
+            result += '.';
+            place += separator.size();
+        } else {
+            result += number[place++];
+        }
+    }
+    return result;
+}
+
 }  // namespace
 
 StateTextReader::StateTextReader(std::string_view text, std::string_view separator)
@@ -39,13 +54,7 @@ std::optional<double> StateTextReader::Value(std::string_view label) const {
         if (line.size() <= label.size() || !line.starts_with(label) || line[label.size()] != ':') {
             continue;
         }
-        std::string value(Trimmed(line.substr(label.size() + 1)));
-        if (!separator_.empty() && separator_ != ".") {
-            const std::size_t place = value.find(separator_);
-            if (place != std::string::npos) {
-                value.replace(place, separator_.size(), ".");
-            }
-        }
+        const std::string value = WithPoint(Trimmed(line.substr(label.size() + 1)), separator_);
         double number = 0.0;
         const auto [end, error] =
             std::from_chars(value.data(), value.data() + value.size(), number);

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "estimators/forced_simd_target.h"
+#include "runtime/forced_simd_target.h"
 
 namespace quadrix {
 namespace {
 
-using stripe_testing::AvailableSimdTargets;
-using stripe_testing::ForcedSimdTarget;
+using testing::AvailableSimdTargets;
+using testing::ForcedSimdTarget;
 
 double Height(Long count, Long i) {
     const double t = static_cast<double>(i) / static_cast<double>(count);

@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-#include "estimators/forced_simd_target.h"
+#include "runtime/forced_simd_target.h"
 #include "estimators/reference_loops.h"
 #include "runtime/errors.h"
 #include "runtime/worker_pool.h"
@@ -18,8 +18,8 @@
 namespace quadrix {
 namespace {
 
-using stripe_testing::AvailableSimdTargets;
-using stripe_testing::ForcedSimdTarget;
+using testing::AvailableSimdTargets;
+using testing::ForcedSimdTarget;
 
 constexpr Long kMinLong = std::numeric_limits<Long>::min();
 constexpr Long kMaxLong = std::numeric_limits<Long>::max();

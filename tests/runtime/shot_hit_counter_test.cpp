@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "estimators/reference_loops.h"
-#include "runtime/simd_targets.h"
+#include "runtime/forced_simd_target.h"
 #include "runtime/worker_pool.h"
 
 namespace quadrix {

@@ -12,7 +12,7 @@
 
 #include "estimators/reference_loops.h"
 #include "runtime/counter_random_sequence.h"
-#include "runtime/simd_targets.h"
+#include "runtime/forced_simd_target.h"
 
 namespace quadrix {
 namespace {

@@ -51,13 +51,12 @@ void MethodPanel::PaintDrawing(QPainter& painter) const {
     const QRectF square = SquareRect();
     painter.setPen(QPen(PanelColours::Outline(), 1.0));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(square);
+    // A one pixel line on pixel centres stays sharp.
+    painter.drawRect(square.adjusted(0.5, 0.5, -0.5, -0.5));
     PaintSquare(painter, square);
     PaintArc(painter, square);
 
-    QFont small = font();
-    small.setPointSizeF(font().pointSizeF() * 0.8);
-    ConvergencePlotPainter(Plot(), PlotRect(), small)
+    ConvergencePlotPainter(Plot(), PlotRect(), LabelFont())
         .Paint(painter, ReferenceLine(), ReferenceLabel(), CountName());
     PaintCaption(painter);
     painter.restore();
@@ -96,6 +95,17 @@ void MethodPanel::PaintArc(QPainter& painter, const QRectF& square) {
 
 QPointF MethodPanel::InSquare(const QRectF& square, double x, double y) {
     return {square.left() + x * square.width(), square.bottom() - y * square.height()};
+}
+
+QFont MethodPanel::LabelFont() const {
+    constexpr double kLabelScale = 0.8;
+    QFont labels = font();
+    if (labels.pointSizeF() > 0.0) {
+        labels.setPointSizeF(labels.pointSizeF() * kLabelScale);
+    } else {
+        labels.setPixelSize(static_cast<int>(labels.pixelSize() * kLabelScale));
+    }
+    return labels;
 }
 
 void MethodPanel::PaintCaption(QPainter& painter) const {

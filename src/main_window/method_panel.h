@@ -58,6 +58,8 @@ class MethodPanel : public QFrame {
     static QPointF InSquare(const QRectF& square, double x, double y);
 
   private:
+    // The smaller font of the plot's labels.
+    QFont LabelFont() const;
     void PaintCaption(QPainter& painter) const;
 };
 

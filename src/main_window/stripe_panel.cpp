@@ -4,7 +4,9 @@
 #include <QPen>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 #include "estimators/quadrix.h"
@@ -96,9 +98,7 @@ void StripePanel::PaintBand(QPainter& painter, const QRectF& square) const {
     for (const StripePanelModel::Column& column : band) {
         between << QPointF(column.left, column.top) << QPointF(column.right, column.top);
     }
-    for (auto point = lowerCurve.rbegin(); point != lowerCurve.rend(); ++point) {
-        between << *point;
-    }
+    std::reverse_copy(lowerCurve.begin(), lowerCurve.end(), std::back_inserter(between));
     painter.setPen(Qt::NoPen);
     painter.setBrush(PanelColours::Below());
     painter.drawPolygon(InSquareUnits(inside, square));

@@ -1,14 +1,13 @@
 #include "main_window/panel_models/interval_caption.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "main_window/panel_models/decimal_digits.h"
 
 namespace quadrix {
 namespace {
 
-std::string WithSeparator(std::string text, std::string_view separator) {
+std::string WithSeparator(std::string_view text, std::string_view separator) {
     std::string result;
     for (const char c : text) {
         if (c == '.') {
@@ -27,11 +26,16 @@ std::string IntervalCaption::Text(std::string_view label, double lower, double u
     const std::string shared = DecimalDigits::Shared(lower, upper);
     const int decimals =
         std::clamp(DecimalDigits::Decimals(shared) + 2, kMinDecimals, kMaxDecimals);
-    std::string text(label);
-    text += '[' + DecimalDigits::Truncated(lower, decimals) + ", " +
-            DecimalDigits::Truncated(upper, decimals) + "]  ";
-    text += shared.empty() ? "no digit sure yet" : "\u03c0 = " + shared + "\u2026";
-    return WithSeparator(std::move(text), separator);
+    // With a decimal comma, a comma between the ends would blur where one ends.
+    const std::string_view between = separator == "," ? "; " : ", ";
+    std::string text = WithSeparator(DecimalDigits::Truncated(lower, decimals), separator);
+    text += between;
+    text += WithSeparator(DecimalDigits::Truncated(upper, decimals), separator);
+    std::string caption(label);
+    caption += '[' + text + "]  ";
+    caption += shared.empty() ? "no digit sure yet"
+                              : "\u03c0 = " + WithSeparator(shared, separator) + "\u2026";
+    return caption;
 }
 
 }  // namespace quadrix

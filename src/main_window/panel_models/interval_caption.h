@@ -15,7 +15,8 @@ class IntervalCaption {
     static constexpr int kMinDecimals = 2;
     static constexpr int kMaxDecimals = 14;  // what 15 significant digits give near pi
 
-    // The label goes in front of the interval; the separator replaces ".".
+    // The label goes in front of the interval; the separator replaces "." in the
+    // numbers, and with "," the ends are parted by "; " instead of ", ".
     static std::string Text(std::string_view label, double lower, double upper,
                             std::string_view separator);
 };

@@ -120,7 +120,7 @@ TEST(IntervalCaption, ShowsTheEndsAndTheDigitsTheyShare) {
               "95%: [3.132, 3.149]  \u03c0 = 3.1\u2026");
     EXPECT_EQ(IntervalCaption::Text("", 3.02, 3.98, "."), "[3.02, 3.98]  \u03c0 = 3\u2026");
     EXPECT_EQ(IntervalCaption::Text("", 3.1415926, 3.1415929, ","),
-              "[3,14159260, 3,14159290]  \u03c0 = 3,141592\u2026");
+              "[3,14159260; 3,14159290]  \u03c0 = 3,141592\u2026");
 }
 
 TEST(IntervalCaption, SaysSoWhenTheEndsShareNoDigit) {

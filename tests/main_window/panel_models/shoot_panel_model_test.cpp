@@ -22,6 +22,17 @@ Dot ShotAt(std::uint64_t first) {
     return {x, y, x * x + y * y <= 1.0};
 }
 
+// The shots whose values end just before value `end`, oldest first.
+std::vector<Dot> ShotsEndingAt(std::uint64_t end, std::uint64_t shots) {
+    std::vector<Dot> dots;
+    for (std::uint64_t value = end - 2 * shots; value < end; value += 2) {
+        dots.push_back(ShotAt(value));
+    }
+    return dots;
+}
+
+constexpr auto kMaxDots = static_cast<std::uint64_t>(ShootPanelModel::kMaxDots);
+
 void ExpectSameDots(const std::vector<Dot>& actual, const std::vector<Dot>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (std::size_t i = 0; i < actual.size(); ++i) {
@@ -69,11 +80,7 @@ TEST_F(ShootPanelModelTest, SmallRunIsDrawnWholeWithHitsAndMissesAsCounted) {
     ASSERT_EQ(dots.size(), 951u);
     EXPECT_EQ(CountHitDots(dots), shoot_.HitCount());
     EXPECT_EQ(static_cast<Long>(dots.size()) - CountHitDots(dots), shoot_.MissCount());
-    std::vector<Dot> expected;
-    for (std::uint64_t value = 0; value < 2 * 951; value += 2) {
-        expected.push_back(ShotAt(value));
-    }
-    ExpectSameDots(dots, expected);
+    ExpectSameDots(dots, ShotsEndingAt(std::uint64_t{2} * 951, 951));
 }
 
 TEST_F(ShootPanelModelTest, DotsAreTheShotsCountedEvenWhenOthersDrawInBetween) {
@@ -88,24 +95,14 @@ TEST_F(ShootPanelModelTest, DotsAreTheShotsCountedEvenWhenOthersDrawInBetween) {
 
 TEST_F(ShootPanelModelTest, LongRunShowsOnlyTheLatestShots) {
     Step(100000);
-    const std::uint64_t end = 2 * 100000;
-    std::vector<Dot> expected;
-    for (std::uint64_t value = end - 2 * ShootPanelModel::kMaxDots; value < end; value += 2) {
-        expected.push_back(ShotAt(value));
-    }
-    ExpectSameDots(model_.Dots(), expected);
+    ExpectSameDots(model_.Dots(), ShotsEndingAt(std::uint64_t{2} * 100000, kMaxDots));
 }
 
 TEST_F(ShootPanelModelTest, ManySmallStepsKeepOnlyTheLatestShots) {
     for (int tick = 0; tick < 700; ++tick) {
         Step(7);
     }
-    const std::uint64_t end = 2 * 7 * 700;
-    std::vector<Dot> expected;
-    for (std::uint64_t value = end - 2 * ShootPanelModel::kMaxDots; value < end; value += 2) {
-        expected.push_back(ShotAt(value));
-    }
-    ExpectSameDots(model_.Dots(), expected);
+    ExpectSameDots(model_.Dots(), ShotsEndingAt(std::uint64_t{2} * 7 * 700, kMaxDots));
 }
 
 TEST_F(ShootPanelModelTest, PlotsOnePointPerTickThatFiredShots) {

@@ -39,30 +39,33 @@ DecimalDigits RoundToSignificantDigits(double magnitude) {
 }
 
 std::string PlainForm(const DecimalDigits& decimal, std::string_view separator) {
-    const int digitCount = static_cast<int>(decimal.digits.size());
+    const auto digitCount = static_cast<int>(decimal.digits.size());
+    std::string text;
     if (decimal.exponent < 0) {
-        return "0" + std::string(separator) +
-               std::string(static_cast<std::size_t>(-decimal.exponent - 1), '0') + decimal.digits;
+        text.append("0").append(separator);
+        text.append(static_cast<std::size_t>(-decimal.exponent - 1), '0');
+        return text.append(decimal.digits);
     }
-    const int integerDigits = decimal.exponent + 1;
-    if (digitCount <= integerDigits) {
-        return decimal.digits + std::string(static_cast<std::size_t>(integerDigits - digitCount), '0');
+    const auto integerDigits = static_cast<std::size_t>(decimal.exponent + 1);
+    if (digitCount <= decimal.exponent + 1) {
+        text.append(decimal.digits);
+        return text.append(integerDigits - decimal.digits.size(), '0');
     }
-    return decimal.digits.substr(0, static_cast<std::size_t>(integerDigits)) +
-           std::string(separator) + decimal.digits.substr(static_cast<std::size_t>(integerDigits));
+    text.append(decimal.digits, 0, integerDigits).append(separator);
+    return text.append(decimal.digits, integerDigits);
 }
 
 std::string ExponentForm(const DecimalDigits& decimal, std::string_view separator) {
-    std::string text = decimal.digits.substr(0, 1);
+    std::string text(1, decimal.digits.front());
     if (decimal.digits.size() > 1) {
-        text += std::string(separator) + decimal.digits.substr(1);
+        text.append(separator).append(decimal.digits, 1);
     }
     const int exponentMagnitude = std::abs(decimal.exponent);
-    text += decimal.exponent < 0 ? "E-" : "E+";
+    text.append(decimal.exponent < 0 ? "E-" : "E+");
     if (exponentMagnitude < 10) {
-        text += '0';
+        text.push_back('0');
     }
-    return text + std::to_string(exponentMagnitude);
+    return text.append(std::to_string(exponentMagnitude));
 }
 
 }  // namespace
@@ -95,7 +98,7 @@ std::string DoubleToText(double value, std::string_view separator) {
         decimal.exponent >= kFirstExponentForm || decimal.exponent < kLastPlainNegativeExponent;
     const std::string body =
         exponentForm ? ExponentForm(decimal, separator) : PlainForm(decimal, separator);
-    return value < 0 ? "-" + body : body;
+    return value < 0 ? std::string("-").append(body) : body;
 }
 
 }  // namespace quadrix

@@ -9,7 +9,7 @@
 namespace quadrix {
 
 ShootPanel::ShootPanel(const QuadrixShoot& shoot, QWidget* parent)
-    : MethodPanel(parent), shoot_(shoot) {}
+    : ModelPanel(parent), shoot_(shoot) {}
 
 // The text says nothing the estimator cannot tell more cheaply and exactly.
 void ShootPanel::ShowState(const std::string& /*stateText*/) {

@@ -42,7 +42,7 @@ QPolygonF InSquareUnits(const QPolygonF& unitArea, const QRectF& square) {
 }  // namespace
 
 StripePanel::StripePanel(const Quadrix& stripe, QWidget* parent)
-    : MethodPanel(parent), stripe_(stripe) {}
+    : ModelPanel(parent), stripe_(stripe) {}
 
 // Reading the bounds from the estimator would sum all the stripes again.
 void StripePanel::ShowState(const std::string& stateText) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_window/method_panel.h"
+#include "main_window/model_panel.h"
 #include "main_window/panel_models/stripe_panel_model.h"
 
 namespace quadrix {
@@ -9,7 +9,7 @@ namespace quadrix {
 // (light orange where they overshoot) and the lower ones (light blue) while a
 // stripe is at least two pixels wide, else the band between the two step curves
 // (orange) above the area under the lower one (light blue).
-class StripePanel : public MethodPanel {
+class StripePanel : public ModelPanel<StripePanelModel> {
     Q_OBJECT
 
   public:
@@ -17,16 +17,9 @@ class StripePanel : public MethodPanel {
     StripePanel(const Quadrix& stripe, QWidget* parent);
 
     void ShowState(const std::string& stateText) override;
-    void ForgetRun() override { model_.ForgetRun(); }
-
-    const StripePanelModel& Model() const { return model_; }
 
   protected:
     void PaintSquare(QPainter& painter, const QRectF& square) const override;
-    const ConvergencePlot& Plot() const override { return model_.Plot(); }
-    std::optional<ConvergencePlot::Line> ReferenceLine() const override {
-        return model_.ReferenceLine();
-    }
     QString ReferenceLabel() const override;
     QString CountName() const override;
     QString Caption() const override;
@@ -36,7 +29,6 @@ class StripePanel : public MethodPanel {
     void PaintBand(QPainter& painter, const QRectF& square) const;
 
     const Quadrix& stripe_;
-    StripePanelModel model_;
 };
 
 }  // namespace quadrix

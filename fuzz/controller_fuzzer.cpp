@@ -4,7 +4,7 @@
 //   t<text>;  types the text into the steps field (up to the ";" or 24 bytes);
 //             bytes from 0x80 on stand for a few non-ASCII characters
 //   s  Start/Stop     r  Reset     1, 2  selects that tab
-//   .  timer tick     p  lets the window paint
+//   .  timer tick     p  lets the window handle its events and paints it
 // Any other byte is one of these actions by its value. A tick that would fire
 // more than 2^16 shots or sum more than 2^16 stripes is left out, so that each
 // input runs in milliseconds.
@@ -70,7 +70,7 @@ void TickIfCheap(ControllerDriver& driver) {
     }
 }
 
-void PerformNextAction(ControllerDriver& driver, FuzzInput& input) {
+void PerformNextAction(ControllerDriver& driver, FuzzInput& input, frmMain& window) {
     static constexpr std::array<char, 7> kActions = {'t', 's', 'r', '1', '2', '.', 'p'};
     const std::uint8_t byte = input.TakeByte();
     char action = static_cast<char>(byte);
@@ -96,6 +96,7 @@ void PerformNextAction(ControllerDriver& driver, FuzzInput& input) {
             break;
         default:
             driver.ProcessEvents();
+            window.grab();  // paints every control, the panels' drawings among them
             break;
     }
 }
@@ -129,6 +130,9 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quadrix::fuzzing;
     auto* window = new quadrix::frmMain;
+    // Loaded and visible as a widget, but with no window on the platform: that
+    // would cost a backing store per input. Painting is rendered into an image.
+    window->setAttribute(Qt::WA_DontShowOnScreen);
     window->show();
     {
         ControllerDriver driver(*window, [](const std::string& fault) {
@@ -136,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         });
         FuzzInput input(data, size);
         while (!input.Exhausted()) {
-            PerformNextAction(driver, input);
+            PerformNextAction(driver, input, *window);
         }
     }
     window->close();

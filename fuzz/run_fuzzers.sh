@@ -12,6 +12,7 @@ seconds=$3
 shift 3
 
 mkdir -p "$programs/crashes"
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan_suppressions.txt:print_suppressions=0"
 pids=()
 for target in "$@"; do
     mkdir -p "$programs/corpus/$target"

@@ -16,9 +16,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# CPack puts the summary in front of this as the description's first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Quadrix approximates pi two ways and shows each approximation improving while
+    "Quadrix approximates pi two ways and shows each approximation improving while
 it runs: shooting random points into the unit square, and upper and lower
 rectangle sums of the quarter circle with the stripes doubling every step.
 One window, a tab per method, a steps-per-tick field, Start/Stop and Reset.")

@@ -64,10 +64,11 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 check_control_fields() {
     [ "$(dpkg-deb -f "$deb" Package)" = quadrix ] || fail "the package is not named quadrix"
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
-    local depends
+    local depends names
     depends=$(dpkg-deb -f "$deb" Depends)
+    names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//')
     for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libhwy1 qt6-qpa-plugins; do
-        grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+        grep -Fqx "$needed" <<<"$names" || fail "Depends lacks $needed: $depends"
     done
     echo "Depends: $depends"
 }
@@ -94,18 +95,15 @@ $(diff <(echo "$expected") <(echo "$actual") || true)"
 }
 
 run_lintian() {
-    # Lintian warns when run as root; its findings are what counts.
-    if ! lintian --fail-on error,warning --info --display-level '>=pedantic' \
-        --suppress-tags running-with-root-privileges "$deb" >"$work/lintian.log" 2>&1; then
-        cat "$work/lintian.log"
-        fail "lintian found errors or warnings"
+    # Lintian says once that it runs as root; its tags are what counts.
+    lintian --fail-on error,warning,info,pedantic --info --display-level '>=pedantic' "$deb" \
+        >"$work/lintian.log" 2>&1 || lintian_status=$?
+    grep -v 'running with root privileges' "$work/lintian.log" >"$work/tags.log" || true
+    if [ "${lintian_status:-0}" -ne 0 ]; then
+        cat "$work/tags.log"
+        fail "lintian tagged the package"
     fi
-    if [ -s "$work/lintian.log" ]; then
-        echo "lintian: clean of errors and warnings; remaining tags:"
-        cat "$work/lintian.log"
-    else
-        echo "lintian: no tags at all"
-    fi
+    echo "lintian: no tags at all, pedantic ones included"
 }
 
 install_package() {

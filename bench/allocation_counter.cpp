@@ -9,7 +9,9 @@ std::atomic<std::size_t> allocatedBytes{0};
 }
 
 namespace quadrix::bench {
-std::size_t AllocatedBytes() { return allocatedBytes.load(std::memory_order_relaxed); }
+std::size_t AllocatedBytes() {
+    return allocatedBytes.load(std::memory_order_relaxed);
+}
 }  // namespace quadrix::bench
 
 void* operator new(std::size_t size) {
@@ -20,5 +22,9 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}

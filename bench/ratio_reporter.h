@@ -13,11 +13,11 @@ namespace quadrix::bench {
 // BM_<Case>_<Variant>/<args>; the variant "Fast" is compared with every other
 // variant of its case and arguments ("Reference", "Mt19937", ...).
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
 
-private:
+  private:
     struct Key {
         std::string benchmarkCase;
         std::string arguments;

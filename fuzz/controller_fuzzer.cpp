@@ -11,13 +11,13 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 #include <array>
-#include <cstdio>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 

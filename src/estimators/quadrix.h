@@ -8,7 +8,7 @@ namespace quadrix {
 
 // The contract through which the window drives any pi-estimation method.
 class Quadrix {
-public:
+  public:
     virtual ~Quadrix() = default;
 
     // The method's own measure of progress (shots fired, or number of stripes).

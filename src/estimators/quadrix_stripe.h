@@ -8,7 +8,7 @@ namespace quadrix {
 // equal width: heights at the left edges bound the area from above, heights at
 // the right edges from below. Each step doubles the number of stripes.
 class QuadrixStripe : public Quadrix {
-public:
+  public:
     static constexpr Long kInitialCount = 4;
 
     QuadrixStripe();
@@ -24,7 +24,7 @@ public:
     void Reset() override;
     std::string StateDescr() const override;
 
-private:
+  private:
     Long count_ = kInitialCount;
 };
 

@@ -9,11 +9,11 @@ namespace quadrix {
 // twelve characters so that all values start in the same column, lines joined
 // by CR LF with none after the last.
 class StateText {
-public:
+  public:
     StateText& Line(std::string_view name, const std::string& value);
     std::string Text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 

@@ -11,12 +11,12 @@ namespace quadrix {
 // how to draw the square.
 template <class PanelModel>
 class ModelPanel : public MethodPanel {
-public:
+  public:
     void ForgetRun() override { model_.ForgetRun(); }
 
     const PanelModel& Model() const { return model_; }
 
-protected:
+  protected:
     explicit ModelPanel(QWidget* parent) : MethodPanel(parent) {}
 
     const ConvergencePlot& Plot() const override { return model_.Plot(); }

@@ -9,7 +9,9 @@ CounterRandomSequence& CounterRandomSequence::Program() {
     return sequence;
 }
 
-double CounterRandomSequence::Next() { return ValueAt(position_++); }
+double CounterRandomSequence::Next() {
+    return ValueAt(position_++);
+}
 
 std::int64_t CounterRandomSequence::CountHits(std::int64_t shots) {
     if (shots < 1) {

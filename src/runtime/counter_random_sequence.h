@@ -14,7 +14,7 @@ namespace quadrix {
 // can be computed without computing what comes before, which lets CountHits
 // count a run of shots on all threads of a worker pool.
 class CounterRandomSequence : public RandomSource {
-public:
+  public:
     // Counts hits on the program's shared pool.
     CounterRandomSequence() = default;
     // Counts hits on the given pool, which must outlive the sequence.
@@ -36,7 +36,7 @@ public:
     static std::uint32_t WordAt(std::uint64_t index);
     static double ValueAt(std::uint64_t index) { return WordAt(index) * kScale; }
 
-private:
+  private:
     std::uint64_t position_ = 0;
     WorkerPool* pool_ = nullptr;  // none: the shared pool
 };

@@ -19,11 +19,17 @@ double Checked(double result) {
 
 }  // namespace
 
-double DoubleAdd(double a, double b) { return Checked(a + b); }
+double DoubleAdd(double a, double b) {
+    return Checked(a + b);
+}
 
-double DoubleSub(double a, double b) { return Checked(a - b); }
+double DoubleSub(double a, double b) {
+    return Checked(a - b);
+}
 
-double DoubleMul(double a, double b) { return Checked(a * b); }
+double DoubleMul(double a, double b) {
+    return Checked(a * b);
+}
 
 double DoubleDiv(double a, double b) {
     if (b == 0.0) {

@@ -7,43 +7,43 @@ namespace quadrix {
 // Base of every error the program raises. An error abandons the operation in
 // progress and everything that called it, up to the event handler.
 class Error : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A 32-bit Long result left its range.
 class Overflow : public Error {
-public:
+  public:
     Overflow() : Error("Overflow") {}
 };
 
 // Base of the floating-point faults.
 class FloatingPointError : public Error {
-public:
+  public:
     using Error::Error;
 };
 
 // A finite non-zero value divided by zero.
 class DivisionByZero : public FloatingPointError {
-public:
+  public:
     DivisionByZero() : FloatingPointError("Division by zero") {}
 };
 
 // An operation without a defined result, such as 0/0 or the root of a negative number.
 class InvalidOperation : public FloatingPointError {
-public:
+  public:
     InvalidOperation() : FloatingPointError("Invalid floating-point operation") {}
 };
 
 // A Double result too large for the type.
 class FloatingPointOverflow : public FloatingPointError {
-public:
+  public:
     FloatingPointOverflow() : FloatingPointError("Floating-point overflow") {}
 };
 
 // A text that spells no number was converted to one.
 class ConversionError : public Error {
-public:
+  public:
     ConversionError() : Error("Type mismatch") {}
 };
 

@@ -18,16 +18,20 @@ constexpr std::int64_t kExponentClamp = 1'000'000'000'000LL;
 
 struct ParsedNumber {
     bool negative = false;
-    std::string digits;          // integer then fraction digits, leading zeros kept
+    std::string digits;           // integer then fraction digits, leading zeros kept
     std::int64_t pointAfter = 0;  // position of the decimal point within digits
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 class Scanner {
-public:
+  public:
     Scanner(std::string_view text, std::string_view separator)
         : text_(text), separator_(separator) {}
 
@@ -62,7 +66,7 @@ public:
         return number;
     }
 
-private:
+  private:
     char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
     char Take() { return text_[pos_++]; }
 
@@ -147,13 +151,17 @@ std::int64_t RoundedMagnitude(ParsedNumber number) {
 
 }  // namespace
 
-bool IsNumeric(std::string_view text) { return IsNumeric(text, DecimalSeparator()); }
+bool IsNumeric(std::string_view text) {
+    return IsNumeric(text, DecimalSeparator());
+}
 
 bool IsNumeric(std::string_view text, std::string_view separator) {
     return Parse(text, separator).has_value();
 }
 
-Long TextToLong(std::string_view text) { return TextToLong(text, DecimalSeparator()); }
+Long TextToLong(std::string_view text) {
+    return TextToLong(text, DecimalSeparator());
+}
 
 Long TextToLong(std::string_view text, std::string_view separator) {
     const std::optional<ParsedNumber> number = Parse(text, separator);

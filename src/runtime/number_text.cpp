@@ -22,7 +22,8 @@ DecimalDigits RoundToSignificantDigits(double magnitude) {
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t exponentAt = text.find('e');
 
     DecimalDigits decimal;
@@ -79,9 +80,13 @@ std::string DecimalSeparator() {
     return conventions->decimal_point;
 }
 
-std::string LongToText(Long value) { return std::to_string(value); }
+std::string LongToText(Long value) {
+    return std::to_string(value);
+}
 
-std::string DoubleToText(double value) { return DoubleToText(value, DecimalSeparator()); }
+std::string DoubleToText(double value) {
+    return DoubleToText(value, DecimalSeparator());
+}
 
 std::string DoubleToText(double value, std::string_view separator) {
     if (std::isnan(value)) {

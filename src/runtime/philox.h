@@ -8,7 +8,7 @@ namespace quadrix {
 // The Philox4x32-10 counter-based generator (Salmon et al., "Parallel random
 // numbers: as easy as 1, 2, 3", SC11): a keyed bijection of 128-bit counters.
 class Philox {
-public:
+  public:
     using Counter = std::array<std::uint32_t, 4>;
     using Key = std::array<std::uint32_t, 2>;
 
@@ -29,7 +29,7 @@ public:
         return counter;
     }
 
-private:
+  private:
     static constexpr Counter Round(const Counter& x, const Key& key) {
         const std::uint64_t product0 = std::uint64_t{kMultiplier0} * x[0];
         const std::uint64_t product1 = std::uint64_t{kMultiplier1} * x[2];

@@ -6,7 +6,7 @@ namespace quadrix {
 
 // A source of random numbers in [0, 1).
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
 
     // The next value.

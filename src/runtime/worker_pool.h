@@ -17,7 +17,7 @@ namespace quadrix {
 // Each call returns only when all of its tasks are done; an exception thrown by
 // a task is rethrown in the caller once the others have finished.
 class WorkerPool {
-public:
+  public:
     // threads counts the caller too; 0 means one per hardware thread.
     explicit WorkerPool(unsigned threads = 0);
     ~WorkerPool();
@@ -32,7 +32,7 @@ public:
     // Runs task(i) for every i in [0, tasks), in no particular order or thread.
     void ForEach(std::size_t tasks, const std::function<void(std::size_t)>& task);
 
-private:
+  private:
     void WorkerLoop();
     void RunTasks();
 

@@ -18,7 +18,7 @@ constexpr Long kMaxLong = std::numeric_limits<Long>::max();
 
 // Every shot a hit, counted without drawing: lets the counters reach the top of Long quickly.
 class AlwaysHitSource : public RandomSource {
-public:
+  public:
     double Next() override {
         ++drawn;
         return 0.0;

@@ -21,8 +21,12 @@ inline double StripeBound(std::int32_t n, double start) {
     return s * 4.0 / static_cast<double>(n);
 }
 
-inline double StripePiAbove(std::int32_t n) { return StripeBound(n, 1.0); }
-inline double StripePiBelow(std::int32_t n) { return StripeBound(n, 0.0); }
+inline double StripePiAbove(std::int32_t n) {
+    return StripeBound(n, 1.0);
+}
+inline double StripePiBelow(std::int32_t n) {
+    return StripeBound(n, 0.0);
+}
 inline double StripePiRounded(std::int32_t n) {
     const double below = StripePiBelow(n);
     const double above = StripePiAbove(n);
@@ -34,8 +38,10 @@ inline double StripePiRounded(std::int32_t n) {
 inline std::int64_t ShootHits(std::uint64_t first, std::int64_t shots) {
     std::int64_t hits = 0;
     for (std::int64_t shot = 0; shot < shots; ++shot) {
-        const double x = CounterRandomSequence::ValueAt(first + 2 * static_cast<std::uint64_t>(shot));
-        const double y = CounterRandomSequence::ValueAt(first + 2 * static_cast<std::uint64_t>(shot) + 1);
+        const double x =
+            CounterRandomSequence::ValueAt(first + 2 * static_cast<std::uint64_t>(shot));
+        const double y =
+            CounterRandomSequence::ValueAt(first + 2 * static_cast<std::uint64_t>(shot) + 1);
         if (x * x + y * y <= 1.0) {
             ++hits;
         }

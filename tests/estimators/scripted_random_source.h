@@ -11,7 +11,7 @@ namespace quadrix::testing {
 
 // Yields the scripted values in order and counts how many were drawn.
 class ScriptedRandomSource : public RandomSource {
-public:
+  public:
     explicit ScriptedRandomSource(std::vector<double> values) : values_(std::move(values)) {}
 
     double Next() override {
@@ -23,7 +23,7 @@ public:
 
     std::size_t Drawn() const { return drawn_; }
 
-private:
+  private:
     std::vector<double> values_;
     std::size_t drawn_ = 0;
 };

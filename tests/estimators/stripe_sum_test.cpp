@@ -10,9 +10,9 @@
 #include <random>
 #include <vector>
 
-#include "runtime/forced_simd_target.h"
 #include "estimators/reference_loops.h"
 #include "runtime/errors.h"
+#include "runtime/forced_simd_target.h"
 #include "runtime/worker_pool.h"
 
 namespace quadrix {

@@ -19,12 +19,12 @@ TEST(Philox, KnownAnswerVectors) {
     // From the Random123 distribution's known-answer tests (kat_vectors).
     EXPECT_EQ(Philox::Block({0, 0, 0, 0}, {0, 0}),
               (Philox::Counter{0x6627e8d5, 0xe169c58d, 0xbc57ac4c, 0x9b00dbd8}));
-    EXPECT_EQ(Philox::Block({0xffffffff, 0xffffffff, 0xffffffff, 0xffffffff},
-                            {0xffffffff, 0xffffffff}),
-              (Philox::Counter{0x408f276d, 0x41c83b0e, 0xa20bc7c6, 0x6d5451fd}));
-    EXPECT_EQ(Philox::Block({0x243f6a88, 0x85a308d3, 0x13198a2e, 0x03707344},
-                            {0xa4093822, 0x299f31d0}),
-              (Philox::Counter{0xd16cfe09, 0x94fdcceb, 0x5001e420, 0x24126ea1}));
+    EXPECT_EQ(
+        Philox::Block({0xffffffff, 0xffffffff, 0xffffffff, 0xffffffff}, {0xffffffff, 0xffffffff}),
+        (Philox::Counter{0x408f276d, 0x41c83b0e, 0xa20bc7c6, 0x6d5451fd}));
+    EXPECT_EQ(
+        Philox::Block({0x243f6a88, 0x85a308d3, 0x13198a2e, 0x03707344}, {0xa4093822, 0x299f31d0}),
+        (Philox::Counter{0xd16cfe09, 0x94fdcceb, 0x5001e420, 0x24126ea1}));
 }
 
 TEST(CounterRandomSequence, ValueKIsWordKModFourOfBlockKDivFour) {
@@ -71,10 +71,9 @@ TEST(ProgramSequence, DISABLED_PrintFirstValues) {
 }
 
 std::string OutputOfFreshProcess() {
-    const std::string command =
-        std::filesystem::read_symlink("/proc/self/exe").string() +
-        " --gtest_also_run_disabled_tests "
-        "--gtest_filter=ProgramSequence.DISABLED_PrintFirstValues 2>&1";
+    const std::string command = std::filesystem::read_symlink("/proc/self/exe").string() +
+                                " --gtest_also_run_disabled_tests "
+                                "--gtest_filter=ProgramSequence.DISABLED_PrintFirstValues 2>&1";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     std::string lines;
     std::array<char, 256> buffer{};

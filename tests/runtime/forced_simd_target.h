@@ -15,7 +15,7 @@ inline std::vector<std::int64_t> AvailableSimdTargets() {
 
 // Forces the run-time dispatch onto one SIMD level while it lives.
 class ForcedSimdTarget {
-public:
+  public:
     explicit ForcedSimdTarget(std::int64_t target) { hwy::SetSupportedTargetsForTest(target); }
     ~ForcedSimdTarget() { hwy::SetSupportedTargetsForTest(0); }
     ForcedSimdTarget(const ForcedSimdTarget&) = delete;

@@ -10,7 +10,7 @@ namespace quadrix::testing {
 // Switches LC_NUMERIC to a German locale for the test, or skips the test when
 // the machine has none generated.
 class GermanNumericLocale : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         saved_ = std::setlocale(LC_NUMERIC, nullptr);
         for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"}) {
@@ -22,7 +22,7 @@ protected:
     }
     void TearDown() override { std::setlocale(LC_NUMERIC, saved_.c_str()); }
 
-private:
+  private:
     std::string saved_;
 };
 

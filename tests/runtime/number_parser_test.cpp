@@ -13,21 +13,37 @@ namespace {
 using testing::GermanNumericLocale;
 
 TEST(IsNumeric, AcceptsDecimalNumbersWithBlanksSignFractionAndExponent) {
-    for (const char* text : {"10", "  10 ", "\t-3", "+7", "2.5", ".5", "5.", "-0.0", "1e3",
-                             "1E+3", "2.5e-1", "007", "1e999999999999999999999"}) {
+    for (const char* text : {"10", "  10 ", "\t-3", "+7", "2.5", ".5", "5.", "-0.0", "1e3", "1E+3",
+                             "2.5e-1", "007", "1e999999999999999999999"}) {
         EXPECT_TRUE(IsNumeric(text, ".")) << text;
     }
 }
 
 TEST(IsNumeric, RejectsEverythingElse) {
-    const std::string withNul("1\0" "2", 3);
-    for (const std::string& text :
-         {std::string(""), std::string("   "), std::string("Steps per Tick (100 ms)"),
-          std::string("-"), std::string("+"), std::string("."), std::string("-."),
-          std::string("e5"), std::string("1e"), std::string("1e+"), std::string("0x1A"),
-          std::string("&H10"), std::string("inf"), std::string("nan"), std::string("1 000"),
-          std::string("1,5"), std::string("--1"), std::string("1.2.3"), withNul,
-          std::string("\xef\xbc\x91")}) {
+    const std::string withNul(
+        "1\0"
+        "2",
+        3);
+    for (const std::string& text : {std::string(""),
+                                    std::string("   "),
+                                    std::string("Steps per Tick (100 ms)"),
+                                    std::string("-"),
+                                    std::string("+"),
+                                    std::string("."),
+                                    std::string("-."),
+                                    std::string("e5"),
+                                    std::string("1e"),
+                                    std::string("1e+"),
+                                    std::string("0x1A"),
+                                    std::string("&H10"),
+                                    std::string("inf"),
+                                    std::string("nan"),
+                                    std::string("1 000"),
+                                    std::string("1,5"),
+                                    std::string("--1"),
+                                    std::string("1.2.3"),
+                                    withNul,
+                                    std::string("\xef\xbc\x91")}) {
         EXPECT_FALSE(IsNumeric(text, ".")) << text;
     }
 }

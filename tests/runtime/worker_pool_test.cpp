@@ -45,7 +45,8 @@ TEST_P(WorkerPoolSizes, RethrowsATasksExceptionAfterTheOthersFinish) {
 TEST_P(WorkerPoolSizes, ATaskMayUseThePoolItself) {
     WorkerPool pool(GetParam());
     std::atomic<int> inner{0};
-    pool.ForEach(4, [&](std::size_t) { pool.ForEach(3, [&](std::size_t) { inner.fetch_add(1); }); });
+    pool.ForEach(4,
+                 [&](std::size_t) { pool.ForEach(3, [&](std::size_t) { inner.fetch_add(1); }); });
     EXPECT_EQ(inner.load(), 12);
 }
 

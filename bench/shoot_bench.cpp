@@ -72,7 +72,7 @@ void BM_ShootDoStep_ScalarBlocks(benchmark::State& state) {
             const quadrix::Philox::Counter words = quadrix::Philox::Block(
                 {static_cast<std::uint32_t>(block), static_cast<std::uint32_t>(block >> 32), 0, 0},
                 CounterRandomSequence::kKey);
-            for (int pair = 0; pair < 2; ++pair) {
+            for (std::size_t pair = 0; pair < 2; ++pair) {
                 const double x = words[2 * pair] * CounterRandomSequence::kScale;
                 const double y = words[2 * pair + 1] * CounterRandomSequence::kScale;
                 hits += x * x + y * y <= 1.0 ? 1 : 0;

@@ -47,7 +47,7 @@ std::string PlainForm(const DecimalDigits& decimal, std::string_view separator) 
         text.append(static_cast<std::size_t>(-decimal.exponent - 1), '0');
         return text.append(decimal.digits);
     }
-    const auto integerDigits = static_cast<std::size_t>(decimal.exponent + 1);
+    const auto integerDigits = static_cast<std::size_t>(decimal.exponent) + 1;
     if (digitCount <= decimal.exponent + 1) {
         text.append(decimal.digits);
         return text.append(integerDigits - decimal.digits.size(), '0');

@@ -150,12 +150,19 @@ start_from_menu_entry() {
     echo "The installed program started from its menu entry and ended through its own menu"
 }
 
-check_control_fields
-check_contents
-run_lintian
-install_package
-start_display
-start_from_menu_entry
-remove_package
+# Runs one step and tells how long it took.
+step() {
+    local started=$SECONDS
+    "$@"
+    echo "check-package: $1 took $((SECONDS - started)) s"
+}
+
+step check_control_fields
+step check_contents
+step run_lintian
+step install_package
+step start_display
+step start_from_menu_entry
+step remove_package
 [ ! -e /usr/bin/quadrix ] || fail "/usr/bin/quadrix is still there after the removal"
 echo "PASS: $(basename "$deb") builds, installs, starts and goes again"

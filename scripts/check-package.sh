@@ -3,7 +3,8 @@
 # fields, lintian, an install with apt-get, the installed program started from
 # its desktop entry under Xvfb and ended through its menu, and the removal.
 # The machine is left as it was: a quadrix package installed before is removed
-# first, and the one installed here is purged at the end, pass or fail.
+# first, and the one installed here is purged at the end, pass or fail. Package
+# operations wait for one another's lock rather than fail.
 #
 # Usage: check-package.sh <build folder with quadrix_*.deb>
 set -euo pipefail
@@ -20,7 +21,7 @@ as_root() {
 
 remove_package() {
     if dpkg-query -W -f='${Status}' quadrix 2>/dev/null | grep -q "ok installed"; then
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q quadrix >"$work/purge.log" 2>&1 ||
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 purge -y -q quadrix >"$work/purge.log" 2>&1 ||
             cat "$work/purge.log" >&2
     fi
 }
@@ -108,7 +109,7 @@ run_lintian() {
 
 install_package() {
     remove_package
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >"$work/install.log" 2>&1 || {
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -q "$deb" >"$work/install.log" 2>&1 || {
         cat "$work/install.log"
         fail "apt-get install $deb failed"
     }

@@ -9,37 +9,18 @@
 namespace quadrix {
 namespace {
 
-constexpr int kSignificantDigits = 15;
 constexpr int kFirstExponentForm = 15;
 constexpr int kLastPlainNegativeExponent = -4;
 
-struct DecimalDigits {
-    std::string digits;  // significant digits, no trailing zeros, at least one
-    int exponent = 0;    // decimal exponent of the first digit
-};
-
-DecimalDigits RoundToSignificantDigits(double magnitude) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view text(buffer.data(),
-                                static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t exponentAt = text.find('e');
-
-    DecimalDigits decimal;
-    for (const char c : text.substr(0, exponentAt)) {
-        if (c != '.') {
-            decimal.digits.push_back(c);
-        }
-    }
+// The rounded digits without their trailing zeros (at least one digit stays).
+RoundedDigits WithoutTrailingZeros(RoundedDigits decimal) {
     while (decimal.digits.size() > 1 && decimal.digits.back() == '0') {
         decimal.digits.pop_back();
     }
-    decimal.exponent = std::atoi(std::string(text.substr(exponentAt + 1)).c_str());
     return decimal;
 }
 
-std::string PlainForm(const DecimalDigits& decimal, std::string_view separator) {
+std::string PlainForm(const RoundedDigits& decimal, std::string_view separator) {
     const auto digitCount = static_cast<int>(decimal.digits.size());
     std::string text;
     if (decimal.exponent < 0) {
@@ -56,7 +37,7 @@ std::string PlainForm(const DecimalDigits& decimal, std::string_view separator) 
     return text.append(decimal.digits, integerDigits);
 }
 
-std::string ExponentForm(const DecimalDigits& decimal, std::string_view separator) {
+std::string ExponentForm(const RoundedDigits& decimal, std::string_view separator) {
     std::string text(1, decimal.digits.front());
     if (decimal.digits.size() > 1) {
         text.append(separator).append(decimal.digits, 1);
@@ -70,6 +51,24 @@ std::string ExponentForm(const DecimalDigits& decimal, std::string_view separato
 }
 
 }  // namespace
+
+RoundedDigits RoundToSignificantDigits(double magnitude) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific, kSignificantDigits - 1);
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::size_t exponentAt = text.find('e');
+
+    RoundedDigits decimal;
+    for (const char c : text.substr(0, exponentAt)) {
+        if (c != '.') {
+            decimal.digits.push_back(c);
+        }
+    }
+    decimal.exponent = std::atoi(std::string(text.substr(exponentAt + 1)).c_str());
+    return decimal;
+}
 
 std::string DecimalSeparator() {
     const std::lconv* conventions = std::localeconv();
@@ -98,7 +97,7 @@ std::string DoubleToText(double value, std::string_view separator) {
     if (value == 0.0) {
         return "0";  // negative zero too
     }
-    const DecimalDigits decimal = RoundToSignificantDigits(std::fabs(value));
+    const RoundedDigits decimal = WithoutTrailingZeros(RoundToSignificantDigits(std::fabs(value)));
     const bool exponentForm =
         decimal.exponent >= kFirstExponentForm || decimal.exponent < kLastPlainNegativeExponent;
     const std::string body =

@@ -7,6 +7,17 @@
 
 namespace quadrix {
 
+// The program shows numbers to this many significant digits.
+constexpr int kSignificantDigits = 15;
+
+// A finite, non-negative value rounded to kSignificantDigits significant digits:
+// all of them, trailing zeros kept, and the decimal exponent of the first.
+struct RoundedDigits {
+    std::string digits;
+    int exponent = 0;
+};
+RoundedDigits RoundToSignificantDigits(double magnitude);
+
 // The decimal separator of the user's locale, as the C library's LC_NUMERIC
 // category currently holds it.
 std::string DecimalSeparator();

@@ -1,37 +1,12 @@
 #include "main_window/panel_models/decimal_digits.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 
+#include "runtime/number_text.h"
+
 namespace quadrix {
 namespace {
-
-struct Scientific {
-    std::string digits;  // the significant digits, without separator
-    int exponent = 0;    // of the first digit
-};
-
-Scientific ToScientific(double value) {
-    std::array<char, 64> buffer{};
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                      std::chars_format::scientific, DecimalDigits::kSignificantDigits - 1);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    const std::size_t e = text.find('e');
-    Scientific result;
-    for (const char c : text.substr(0, e)) {
-        if (c != '.') {
-            result.digits += c;
-        }
-    }
-    const std::string_view exponent = text.substr(e + 1);
-    const std::size_t signLength = exponent.front() == '+' ? 1 : 0;
-    std::from_chars(exponent.data() + signLength, exponent.data() + exponent.size(),
-                    result.exponent);
-    return result;
-}
 
 std::size_t IntegerLength(std::string_view digits) {
     const std::size_t separator = digits.find('.');
@@ -47,9 +22,9 @@ std::string DecimalDigits::Fixed(double value) {
     if (std::signbit(value) && value != 0.0) {
         return '-' + Fixed(-value);
     }
-    const Scientific scientific = ToScientific(value);
-    const std::string& digits = scientific.digits;
-    const int exponent = scientific.exponent;
+    const RoundedDigits rounded = RoundToSignificantDigits(value);
+    const std::string& digits = rounded.digits;
+    const int exponent = rounded.exponent;
     if (exponent < 0) {
         return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
     }

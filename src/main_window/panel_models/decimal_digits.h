@@ -11,8 +11,6 @@ namespace quadrix {
 // same place can be compared.
 class DecimalDigits {
   public:
-    static constexpr int kSignificantDigits = 15;
-
     // 3.14159265358979 for pi, 0.500000000000000 for 0.5, 4.00000000000000 for 4;
     // empty for infinities and NaN.
     static std::string Fixed(double value);

@@ -17,8 +17,7 @@ std::int64_t CounterRandomSequence::CountHits(std::int64_t shots) {
     if (shots < 1) {
         return 0;
     }
-    const ShotHitCounter counter = pool_ != nullptr ? ShotHitCounter(*pool_) : ShotHitCounter();
-    const std::int64_t hits = counter.CountHits(position_, shots);
+    const std::int64_t hits = ShotHitCounter(*pool_).CountHits(position_, shots);
     position_ += 2 * static_cast<std::uint64_t>(shots);
     return hits;
 }

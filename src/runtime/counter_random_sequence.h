@@ -16,7 +16,7 @@ namespace quadrix {
 class CounterRandomSequence : public RandomSource {
   public:
     // Counts hits on the program's shared pool.
-    CounterRandomSequence() = default;
+    CounterRandomSequence() : CounterRandomSequence(WorkerPool::Shared()) {}
     // Counts hits on the given pool, which must outlive the sequence.
     explicit CounterRandomSequence(WorkerPool& pool) : pool_(&pool) {}
 
@@ -38,7 +38,7 @@ class CounterRandomSequence : public RandomSource {
 
   private:
     std::uint64_t position_ = 0;
-    WorkerPool* pool_ = nullptr;  // none: the shared pool
+    WorkerPool* pool_;
 };
 
 }  // namespace quadrix

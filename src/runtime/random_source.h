@@ -4,6 +4,12 @@
 
 namespace quadrix {
 
+// Whether the shot at (x, y) lands inside the quarter circle of radius 1 about
+// the origin or on its arc. Values below 1 cannot overflow, so it needs no checks.
+inline bool IsHit(double x, double y) {
+    return x * x + y * y <= 1.0;
+}
+
 // A source of random numbers in [0, 1).
 class RandomSource {
   public:

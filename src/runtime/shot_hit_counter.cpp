@@ -4,6 +4,7 @@
 #include <atomic>
 
 #include "runtime/counter_random_sequence.h"
+#include "runtime/random_source.h"
 #include "runtime/simd_shot_kernel.h"
 
 namespace quadrix {
@@ -31,8 +32,6 @@ struct BlockTasks {
 };
 
 }  // namespace
-
-ShotHitCounter::ShotHitCounter() : ShotHitCounter(WorkerPool::Shared()) {}
 
 ShotHitCounter::ShotHitCounter(WorkerPool& pool) : pool_(&pool) {}
 
@@ -74,7 +73,7 @@ std::int64_t ShotHitCounter::CountShotHitsOneByOne(std::uint64_t firstValue, std
     for (std::uint64_t shot = 0; shot < shots; ++shot) {
         const double x = CounterRandomSequence::ValueAt(firstValue + 2 * shot);
         const double y = CounterRandomSequence::ValueAt(firstValue + 2 * shot + 1);
-        if (x * x + y * y <= 1.0) {
+        if (IsHit(x, y)) {
             ++hits;
         }
     }

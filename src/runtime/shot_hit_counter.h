@@ -12,8 +12,6 @@ namespace quadrix {
 // not depend on the pool's size, the SIMD width, or how a run is split into calls.
 class ShotHitCounter {
   public:
-    // Works on the program's shared pool.
-    ShotHitCounter();
     // Works on the given pool, which must outlive the counter.
     explicit ShotHitCounter(WorkerPool& pool);
 

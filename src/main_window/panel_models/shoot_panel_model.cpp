@@ -12,6 +12,7 @@
 #include "main_window/panel_models/wilson_interval.h"
 #include "runtime/errors.h"
 #include "runtime/number_text.h"
+#include "runtime/random_source.h"
 
 namespace quadrix {
 
@@ -101,7 +102,7 @@ std::vector<ShootPanelModel::Dot> ShootPanelModel::DotsOf(const std::deque<Run>&
         for (Long shot = 0; shot < run.shots; ++shot, value += 2) {
             const double x = sequence.ValueAt(value);
             const double y = sequence.ValueAt(value + 1);
-            dots.push_back({x, y, x * x + y * y <= 1.0});
+            dots.push_back({x, y, IsHit(x, y)});
         }
     }
     return dots;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -41,13 +40,10 @@ TEST(WilsonInterval, MatchesPublishedValues) {
     }
 }
 
-TEST(WilsonInterval, HoldsTheShareAndStaysWithinZeroAndOne) {
+TEST(WilsonInterval, HoldsTheShareWithinZeroAndOneAndRefusesImpossibleCounts) {
     for (const std::int64_t trials : {1, 2, 7, 1000, 2147483647}) {
         for (const std::int64_t successes : {std::int64_t{0}, std::int64_t{1}, trials / 3,
                                              trials * 785 / 1000, trials - 1, trials}) {
-            if (successes < 0 || successes > trials) {
-                continue;
-            }
             const WilsonInterval interval(successes, trials);
             const double share = static_cast<double>(successes) / static_cast<double>(trials);
             EXPECT_GE(interval.Lower(), 0.0);
@@ -58,76 +54,43 @@ TEST(WilsonInterval, HoldsTheShareAndStaysWithinZeroAndOne) {
     }
     EXPECT_EQ(WilsonInterval(0, 5).Lower(), 0.0);
     EXPECT_EQ(WilsonInterval(5, 5).Upper(), 1.0);
-}
-
-TEST(WilsonInterval, NarrowsAsTrialsGrowAtTheSameShare) {
-    double lastWidth = 1.0;
-    for (std::int64_t trials = 4; trials <= (std::int64_t{1} << 30); trials *= 4) {
-        const WilsonInterval interval(trials / 4 * 3, trials);
-        const double width = interval.Upper() - interval.Lower();
-        EXPECT_LT(width, lastWidth) << trials;
-        lastWidth = width;
-    }
-    EXPECT_LT(lastWidth, 1e-4);
-}
-
-TEST(WilsonInterval, RefusesImpossibleCounts) {
     EXPECT_THROW(WilsonInterval(0, 0), std::invalid_argument);
     EXPECT_THROW(WilsonInterval(3, 2), std::invalid_argument);
     EXPECT_THROW(WilsonInterval(-1, 2), std::invalid_argument);
 }
 
-TEST(DecimalDigits, WritesFifteenSignificantDigitsInFixedNotation) {
+TEST(DecimalDigits, WritesFixedDigitsAndSharesOnlyThoseAtTheSamePlace) {
     EXPECT_EQ(DecimalDigits::Fixed(3.141592653589793), "3.14159265358979");
-    EXPECT_EQ(DecimalDigits::Fixed(4.0), "4.00000000000000");
-    EXPECT_EQ(DecimalDigits::Fixed(0.5), "0.500000000000000");
     EXPECT_EQ(DecimalDigits::Fixed(0.0), "0.00000000000000");
+    EXPECT_EQ(DecimalDigits::Fixed(0.5), "0.500000000000000");
     EXPECT_EQ(DecimalDigits::Fixed(1e-5), "0.0000100000000000000");
     EXPECT_EQ(DecimalDigits::Fixed(123456789012345678.0), "123456789012346000");
     EXPECT_EQ(DecimalDigits::Fixed(-2.5), "-2.50000000000000");
     // The double nearest 3.14 lies just below it; its 15 digits are those of 3.14.
     EXPECT_EQ(DecimalDigits::Fixed(3.14), "3.14000000000000");
     EXPECT_EQ(DecimalDigits::Fixed(9.9999999999999995), "10.0000000000000");
-    EXPECT_EQ(DecimalDigits::Fixed(std::numeric_limits<double>::quiet_NaN()), "");
     EXPECT_EQ(DecimalDigits::Fixed(std::numeric_limits<double>::infinity()), "");
-}
-
-TEST(DecimalDigits, SharesOnlyDigitsAtTheSamePlace) {
     EXPECT_EQ(DecimalDigits::Shared(3.1412, 3.1449), "3.14");
     EXPECT_EQ(DecimalDigits::Shared(3.02, 3.98), "3");
     EXPECT_EQ(DecimalDigits::Shared(2.99, 3.01), "");
     EXPECT_EQ(DecimalDigits::Shared(10.2, 1.02), "");
-    EXPECT_EQ(DecimalDigits::Shared(0.0, 4.0), "");
     EXPECT_EQ(DecimalDigits::Shared(3.14, 3.1401), "3.140");
     EXPECT_EQ(DecimalDigits::Shared(-1.5, -1.7), "-1");
-    EXPECT_EQ(DecimalDigits::Shared(-1.5, 1.5), "");
+    EXPECT_EQ(DecimalDigits::Shared(-1.5, -2.5), "");
     EXPECT_EQ(DecimalDigits::Shared(2.5, 2.5), "2.50000000000000");
-}
-
-TEST(DecimalDigits, CutsWithoutRounding) {
-    EXPECT_EQ(DecimalDigits::Truncated(3.14159, 3), "3.141");
-    EXPECT_EQ(DecimalDigits::Truncated(2.999, 2), "2.99");
-    EXPECT_EQ(DecimalDigits::Truncated(4.0, 2), "4.00");
+    EXPECT_EQ(DecimalDigits::Truncated(2.999, 2), "2.99");  // cut, not rounded
     EXPECT_EQ(DecimalDigits::Truncated(3.5, 0), "3");
-    EXPECT_EQ(DecimalDigits::Truncated(3.5, 17), "3.50000000000000000");
-    EXPECT_EQ(DecimalDigits::Decimals("3.141"), 3);
-    EXPECT_EQ(DecimalDigits::Decimals("3"), 0);
-    EXPECT_EQ(DecimalDigits::Decimals(""), 0);
+    EXPECT_EQ(DecimalDigits::Truncated(4.0, 17), "4.00000000000000000");
 }
 
 TEST(IntervalCaption, ShowsTheEndsAndTheDigitsTheyShare) {
     EXPECT_EQ(IntervalCaption::Text("95%: ", 3.1321, 3.1499, "."),
               "95%: [3.132, 3.149]  \u03c0 = 3.1\u2026");
-    EXPECT_EQ(IntervalCaption::Text("", 3.02, 3.98, "."), "[3.02, 3.98]  \u03c0 = 3\u2026");
+    // With a decimal comma the ends are parted by "; ".
     EXPECT_EQ(IntervalCaption::Text("", 3.1415926, 3.1415929, ","),
               "[3,14159260; 3,14159290]  \u03c0 = 3,141592\u2026");
-}
-
-TEST(IntervalCaption, SaysSoWhenTheEndsShareNoDigit) {
     EXPECT_EQ(IntervalCaption::Text("", 2.49570906810244, 3.49570906810244, "."),
               "[2.49, 3.49]  no digit sure yet");
-    EXPECT_EQ(IntervalCaption::Text("95%: ", 0.0, 4.0, "."),
-              "95%: [0.00, 4.00]  no digit sure yet");
 }
 
 // Both shown ends start with the digits the caption claims, and part right after them.
@@ -146,39 +109,23 @@ TEST(IntervalCaption, ClaimsOnlyDigitsBothShownEndsCarry) {
             const std::string digits = text.substr(claim + 2, text.rfind("\u2026") - claim - 2);
             EXPECT_TRUE(shownLower.starts_with(digits)) << text;
             EXPECT_TRUE(shownUpper.starts_with(digits)) << text;
-            std::size_t place = digits.size();
-            if (shownLower[place] == '.') {
-                ++place;
-            }
+            const std::size_t place = digits.size() + (shownLower[digits.size()] == '.' ? 1 : 0);
             EXPECT_NE(shownLower[place], shownUpper[place]) << text;
         }
     }
 }
 
-TEST(StateTextReader, ReadsTheLabelledValues) {
+TEST(StateTextReader, ReadsWholeLabelsWithTheLocaleSeparatorAndOnlyPlainNumbers) {
     const StateTextReader reader(
-        "PiRounded:  3.1415561594041\r\nPiAbove:    3.14350989153902\r\nPiBelow:    "
-        "3.13960364153902\r\nCount:      1024",
-        ".");
-    EXPECT_EQ(reader.Value("PiRounded"), 3.1415561594041);
-    EXPECT_EQ(reader.Value("PiAbove"), 3.14350989153902);
-    EXPECT_EQ(reader.Value("PiBelow"), 3.13960364153902);
-    EXPECT_EQ(reader.Value("Count"), 1024.0);
-}
-
-TEST(StateTextReader, TakesTheLocaleSeparatorAndExponents) {
-    const StateTextReader reader("PiAbove:    3,5\nTiny:       1,86264514923096E-09", ",");
+        "PiRounded:  abc\r\nPiAbove:    3,5\r\nPiBelow:    \r\nTiny:       1,86264514923096E-09",
+        ",");
     EXPECT_EQ(reader.Value("PiAbove"), 3.5);
     EXPECT_EQ(reader.Value("Tiny"), 1.86264514923096E-09);
-}
-
-TEST(StateTextReader, FindsNothingForMissingLabelsOrNoNumber) {
-    const StateTextReader reader("PiRounded:  abc\r\nPiAbove:    \r\nCount:      4", ".");
     EXPECT_EQ(reader.Value("PiRounded"), std::nullopt);
-    EXPECT_EQ(reader.Value("PiAbove"), std::nullopt);
     EXPECT_EQ(reader.Value("PiBelow"), std::nullopt);
+    EXPECT_EQ(reader.Value("Count"), std::nullopt);
     EXPECT_EQ(reader.Value("Pi"), std::nullopt);  // only whole labels
-    EXPECT_EQ(reader.Value("Coun"), std::nullopt);
+    EXPECT_EQ(reader.Value("PiAbov"), std::nullopt);
 }
 
 }  // namespace

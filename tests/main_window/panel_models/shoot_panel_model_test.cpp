@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "estimators/quadrix_shoot.h"
@@ -13,41 +17,22 @@
 namespace quadrix {
 namespace {
 
-using Dot = ShootPanelModel::Dot;
+using Shot = std::tuple<double, double, bool>;
 
 // The shot whose x is value `first` of the sequence.
-Dot ShotAt(std::uint64_t first) {
+Shot ShotAt(std::uint64_t first) {
     const double x = CounterRandomSequence::ValueAt(first);
     const double y = CounterRandomSequence::ValueAt(first + 1);
     return {x, y, x * x + y * y <= 1.0};
 }
 
 // The shots whose values end just before value `end`, oldest first.
-std::vector<Dot> ShotsEndingAt(std::uint64_t end, std::uint64_t shots) {
-    std::vector<Dot> dots;
+std::vector<Shot> ShotsEndingAt(std::uint64_t end, std::uint64_t shots) {
+    std::vector<Shot> expected;
     for (std::uint64_t value = end - 2 * shots; value < end; value += 2) {
-        dots.push_back(ShotAt(value));
+        expected.push_back(ShotAt(value));
     }
-    return dots;
-}
-
-constexpr auto kMaxDots = static_cast<std::uint64_t>(ShootPanelModel::kMaxDots);
-
-void ExpectSameDots(const std::vector<Dot>& actual, const std::vector<Dot>& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < actual.size(); ++i) {
-        ASSERT_EQ(actual[i].x, expected[i].x) << i;
-        ASSERT_EQ(actual[i].y, expected[i].y) << i;
-        ASSERT_EQ(actual[i].hit, expected[i].hit) << i;
-    }
-}
-
-Long CountHitDots(const std::vector<Dot>& dots) {
-    Long hits = 0;
-    for (const Dot& dot : dots) {
-        hits += dot.hit ? 1 : 0;
-    }
-    return hits;
+    return expected;
 }
 
 // A shooting estimator on a sequence of its own, fed to a model after each step
@@ -59,28 +44,31 @@ class ShootPanelModelTest : public ::testing::Test {
         model_.Update(ShootPanelModel::Read(shoot_));
     }
 
+    std::vector<Shot> Drawn() const {
+        std::vector<Shot> shots;
+        for (const ShootPanelModel::Dot& dot : model_.Dots()) {
+            shots.emplace_back(dot.x, dot.y, dot.hit);
+        }
+        return shots;
+    }
+
     CounterRandomSequence sequence_;
     QuadrixShoot shoot_{sequence_};
     ShootPanelModel model_;
 };
 
-TEST_F(ShootPanelModelTest, FreshModelDrawsNothing) {
-    EXPECT_FALSE(model_.HasState());
-    EXPECT_TRUE(model_.Dots().empty());
+TEST_F(ShootPanelModelTest, SmallRunIsDrawnWholeWithHitsAndMissesAsCounted) {
+    EXPECT_TRUE(model_.Dots().empty());  // a fresh model draws nothing
     EXPECT_TRUE(model_.Caption().empty());
     EXPECT_TRUE(model_.Plot().Empty());
-    EXPECT_EQ(model_.ReferenceLine(), std::nullopt);
-}
-
-TEST_F(ShootPanelModelTest, SmallRunIsDrawnWholeWithHitsAndMissesAsCounted) {
     Step(700);
     Step(1);
     Step(250);
-    const std::vector<Dot>& dots = model_.Dots();
-    ASSERT_EQ(dots.size(), 951u);
-    EXPECT_EQ(CountHitDots(dots), shoot_.HitCount());
-    EXPECT_EQ(static_cast<Long>(dots.size()) - CountHitDots(dots), shoot_.MissCount());
-    ExpectSameDots(dots, ShotsEndingAt(std::uint64_t{2} * 951, 951));
+    const auto hits = std::count_if(model_.Dots().begin(), model_.Dots().end(),
+                                    [](const ShootPanelModel::Dot& dot) { return dot.hit; });
+    EXPECT_EQ(hits, shoot_.HitCount());
+    EXPECT_EQ(static_cast<Long>(model_.Dots().size()) - hits, shoot_.MissCount());
+    EXPECT_EQ(Drawn(), ShotsEndingAt(std::uint64_t{2} * 951, 951));
 }
 
 TEST_F(ShootPanelModelTest, DotsAreTheShotsCountedEvenWhenOthersDrawInBetween) {
@@ -88,24 +76,24 @@ TEST_F(ShootPanelModelTest, DotsAreTheShotsCountedEvenWhenOthersDrawInBetween) {
     Step(3);
     sequence_.Advance(11);
     Step(2);
-    ExpectSameDots(model_.Dots(),
-                   {ShotAt(5), ShotAt(7), ShotAt(9), ShotAt(11 + 11), ShotAt(11 + 13)});
-    EXPECT_EQ(CountHitDots(model_.Dots()), shoot_.HitCount());
+    EXPECT_EQ(Drawn(), (std::vector{ShotAt(5), ShotAt(7), ShotAt(9), ShotAt(22), ShotAt(24)}));
 }
 
-TEST_F(ShootPanelModelTest, LongRunShowsOnlyTheLatestShots) {
-    Step(100000);
-    ExpectSameDots(model_.Dots(), ShotsEndingAt(std::uint64_t{2} * 100000, kMaxDots));
-}
-
-TEST_F(ShootPanelModelTest, ManySmallStepsKeepOnlyTheLatestShots) {
-    for (int tick = 0; tick < 700; ++tick) {
-        Step(7);
+// One long step, and many short ones of which the oldest kept is only partly shown.
+TEST_F(ShootPanelModelTest, LongRunsShowOnlyTheLatestShots) {
+    for (const auto& [ticks, shots] : {std::pair{1, 100000}, std::pair{700, 7}}) {
+        shoot_.Reset();
+        model_.ForgetRun();
+        const std::uint64_t start = sequence_.Position();
+        for (int tick = 0; tick < ticks; ++tick) {
+            Step(shots);
+        }
+        const auto end = start + std::uint64_t{2} * static_cast<std::uint64_t>(ticks * shots);
+        EXPECT_EQ(Drawn(), ShotsEndingAt(end, ShootPanelModel::kMaxDots)) << ticks;
     }
-    ExpectSameDots(model_.Dots(), ShotsEndingAt(std::uint64_t{2} * 7 * 700, kMaxDots));
 }
 
-TEST_F(ShootPanelModelTest, PlotsOnePointPerTickThatFiredShots) {
+TEST_F(ShootPanelModelTest, PlotsOnePointPerTickThatFiredShotsUntilAReset) {
     Step(10);
     Step(0);
     Step(-3);
@@ -115,55 +103,32 @@ TEST_F(ShootPanelModelTest, PlotsOnePointPerTickThatFiredShots) {
     EXPECT_EQ(points[0].count, 10.0);
     EXPECT_EQ(points[1].count, 20.0);
     EXPECT_EQ(points[1].error, std::abs(shoot_.PiRounded() - std::numbers::pi));
-}
 
-TEST_F(ShootPanelModelTest, ResetClearsTheRunAtTheNextUpdateOnly) {
-    Step(10);
-    Step(10);
     shoot_.Reset();
     model_.ForgetRun();
-    EXPECT_EQ(model_.Plot().Points().size(), 2u);
+    EXPECT_EQ(model_.Plot().Points().size(), 2u);  // until the next tick
     EXPECT_EQ(model_.Dots().size(), 20u);
-
     const std::uint64_t resetAt = sequence_.Position();
     Step(30);  // more shots than before the reset, so only the forgotten run tells
-    EXPECT_EQ(model_.Plot().Points().size(), 1u);
+    ASSERT_EQ(model_.Plot().Points().size(), 1u);
     EXPECT_EQ(model_.Plot().Points().front().count, 30.0);
-    ASSERT_EQ(model_.Dots().size(), 30u);
-    ExpectSameDots({model_.Dots().front()}, {ShotAt(resetAt)});
+    EXPECT_EQ(Drawn(), ShotsEndingAt(resetAt + 60, 30));
 }
 
-TEST_F(ShootPanelModelTest, CaptionGivesAnIntervalHoldingTheEstimate) {
-    Step(1);
-    EXPECT_TRUE(model_.Caption().starts_with("95%: ["));
-    Step(20000);
-    const std::string caption = model_.Caption();
-    const double lower = std::stod(caption.substr(6));
-    const double upper = std::stod(caption.substr(caption.find(", ") + 2));
-    EXPECT_LE(lower, shoot_.PiRounded());
-    EXPECT_GE(upper, shoot_.PiRounded());
-    EXPECT_NE(caption.find("\u03c0 = 3"), std::string::npos) << caption;
-}
-
-TEST_F(ShootPanelModelTest, ReferenceLineIsTheStandardDeviationOfTheEstimate) {
-    Step(100);
-    const auto line = model_.ReferenceLine();
-    ASSERT_TRUE(line.has_value());
-    EXPECT_EQ(line->slope, -0.5);
-    const double p = std::numbers::pi / 4.0;
-    EXPECT_NEAR(line->ErrorAt(10000.0), 4.0 * std::sqrt(p * (1.0 - p) / 10000.0), 1e-12);
-}
-
-TEST(ShootPanelModel, AnEstimateThatCannotBeComputedIsLeftOutOfThePlot) {
-    ShootPanelModel model;
-    model.Update({.hits = 600000000,
-                  .shots = 700000000,
-                  .countedShotsEnd = std::nullopt,
-                  .piRounded = std::nullopt});
-    EXPECT_TRUE(model.HasState());
-    EXPECT_TRUE(model.Plot().Empty());
-    EXPECT_TRUE(model.Dots().empty());  // no sequence to recompute shots from
-    EXPECT_FALSE(model.Caption().empty());
+TEST_F(ShootPanelModelTest, CaptionIntervalHoldsTheEstimateAndNarrows) {
+    double lastWidth = 5.0;
+    for (const Long shots : {1, 10, 100, 1000, 10000, 100000}) {
+        Step(shots);
+        const std::string caption = model_.Caption();
+        ASSERT_TRUE(caption.starts_with("95%: [")) << caption;
+        const double lower = std::stod(caption.substr(6));
+        const double upper = std::stod(caption.substr(caption.find(", ") + 2));
+        EXPECT_LE(lower, shoot_.PiRounded()) << caption;
+        EXPECT_GE(upper, shoot_.PiRounded()) << caption;
+        EXPECT_LT(upper - lower, lastWidth) << caption;
+        lastWidth = upper - lower;
+    }
+    EXPECT_NE(model_.Caption().find("\u03c0 = 3.1"), std::string::npos) << model_.Caption();
 }
 
 // Counts every shot a hit without drawing, to reach the Overflow of PiRounded.
@@ -173,31 +138,19 @@ class AlwaysHitSource : public RandomSource {
     std::int64_t CountHits(std::int64_t shots) override { return shots; }
 };
 
-TEST(ShootPanelModel, ReadLeavesOutAFailingEstimate) {
+TEST(ShootPanelModel, AFailingEstimateIsLeftOutOfThePlotAndNoSequenceLeavesNoDots) {
     AlwaysHitSource source;
     QuadrixShoot shoot(source);
     EXPECT_EQ(ShootPanelModel::Read(shoot).piRounded, std::nullopt);  // 0 / 0
     shoot.DoStep(536870912);                                          // HitCount * 4 leaves Long
     const ShootPanelModel::State state = ShootPanelModel::Read(shoot);
     EXPECT_EQ(state.piRounded, std::nullopt);
-    EXPECT_EQ(state.hits, 536870912);
     EXPECT_EQ(state.countedShotsEnd, std::nullopt);
-}
-
-TEST(QuadrixShootSequenceIndex, EndsWhereTheCountedShotsEnd) {
-    CounterRandomSequence sequence;
-    sequence.Advance(3);
-    QuadrixShoot shoot(sequence);
-    EXPECT_EQ(shoot.CountedShotsEnd(), 3u);
-    shoot.DoStep(10);
-    EXPECT_EQ(shoot.CountedShotsEnd(), 23u);
-    shoot.DoStep(0);
-    EXPECT_EQ(shoot.CountedShotsEnd(), 23u);
-    sequence.Advance(4);
-    shoot.Reset();
-    EXPECT_EQ(shoot.CountedShotsEnd(), 27u);
-    AlwaysHitSource otherSource;
-    EXPECT_EQ(QuadrixShoot(otherSource).CountedShotsEnd(), std::nullopt);
+    ShootPanelModel model;
+    model.Update(state);
+    EXPECT_TRUE(model.Plot().Empty());
+    EXPECT_TRUE(model.Dots().empty());
+    EXPECT_FALSE(model.Caption().empty());
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ int StripeEngine::ForecastBinade(const StripeTermRange& range, double start) con
 // Both sums share their heights; they need two grids only when a power of two
 // lies between them.
 void StripeEngine::SumOnGrids(const StripeTermRange& range, Chunk& chunk) {
-    int scaleExponents[2];
+    int scaleExponents[2] = {0, 0};
     std::size_t grids = 0;
     const auto gridFor = [&](int binade) {
         const int scaleExponent = kMantissaBits - binade;

@@ -40,14 +40,6 @@ void ConvergencePlot::Add(double count, double error) {
     }
 }
 
-void ConvergencePlot::Clear() {
-    kept_.clear();
-    latest_.reset();
-    latestKept_ = false;
-    arrivals_ = 0;
-    stride_ = 1;
-}
-
 std::vector<ConvergencePlot::Point> ConvergencePlot::Points() const {
     std::vector<Point> points = kept_;
     if (latest_.has_value() && !latestKept_) {

@@ -38,7 +38,6 @@ class ConvergencePlot {
 
     // Needs count >= 1; the error is taken as its absolute value.
     void Add(double count, double error);
-    void Clear();
 
     bool Empty() const { return !latest_.has_value(); }
     // The kept points in order and then the latest one.

@@ -50,10 +50,10 @@ TEST(ConvergencePlot, PlotsErrorMagnitudesAboveTheFloorWithinWholeDecades) {
 }
 
 TEST(ConvergencePlot, FitsTheLineOfAPowerLaw) {
+    ConvergencePlot single;
+    single.Add(4.0, 1.0);
+    EXPECT_EQ(single.FittedLine(), std::nullopt);  // one count fixes no slope
     ConvergencePlot plot;
-    plot.Add(4.0, 1.0);
-    EXPECT_EQ(plot.FittedLine(), std::nullopt);  // one count fixes no slope
-    plot.Clear();
     for (double count = 4.0; count < 1e9; count *= 2.0) {
         plot.Add(count, 0.7 * std::pow(count, -1.5));
     }

@@ -8,6 +8,7 @@
 #
 # Usage: check-package.sh <build folder with quadrix_*.deb>
 set -euo pipefail
+source "$(dirname "$0")/lib/virtual_display.sh"
 
 build=$(cd "$1" && pwd)
 app_id=de.zekt.quadrix
@@ -43,17 +44,6 @@ fail() {
 # may stay a zombie until whoever adopted it reaps it.
 gone() {
     [ ! -e "/proc/$1" ] || [ "$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" = Z ]
-}
-
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-    local tenths=$1
-    shift
-    for ((i = 0; i < tenths; i++)); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
 }
 
 debs=("$build"/quadrix_*.deb)
@@ -121,13 +111,8 @@ install_package() {
 }
 
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    wait_for 100 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n 1 "$work/display")"
-    export XDG_RUNTIME_DIR="$work/runtime"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    start_virtual_display || fail "no virtual display"
+    unset QT_QPA_PLATFORM
 }
 
 # Starts the program the way a desktop's menu does, from its installed entry,

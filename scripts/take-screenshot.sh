@@ -7,6 +7,7 @@
 # Usage: take-screenshot.sh <quadrix program> <scale factor> <output.png>
 # Needs ImageMagick's `import` (apt-get install imagemagick).
 set -euo pipefail
+source "$(dirname "$0")/lib/virtual_display.sh"
 
 program=$1
 scale=$2
@@ -27,16 +28,7 @@ command -v import >/dev/null || {
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$work/display")"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY
+start_virtual_display 1600x1200
 
 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" >"$work/program.log" 2>&1 &
 program_pid=$!

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
+#include <string>
 
 #include "estimators/reference_loops.h"
 #include "runtime/errors.h"
@@ -12,49 +12,39 @@
 namespace quadrix {
 namespace {
 
-struct StripeRow {
-    Long count;
-    const char* above;
-    const char* below;
-    const char* rounded;
-};
-
-class QuadrixStripeTable : public ::testing::TestWithParam<StripeRow> {};
-
-TEST_P(QuadrixStripeTable, BoundsAndEstimateMatchTheReferenceTexts) {
-    const StripeRow& row = GetParam();
+TEST(QuadrixStripe, BoundsAndEstimateMatchTheReferenceTexts) {
+    const struct {
+        Long count;
+        const char* above;
+        const char* below;
+        const char* rounded;
+    } rows[] = {{1, "4", "0", "0"},
+                {2, "3.73205080756888", "1.73205080756888", "2.54245975683741"},
+                {4, "3.49570906810244", "2.49570906810244", "2.95368800327848"},
+                {8, "3.33981914435717", "2.83981914435717", "3.07968867660939"},
+                {16, "3.24825303782774", "2.99825303782774", "3.12075063699428"},
+                {32, "3.19760242287713", "3.07260242287713", "3.13447937494093"},
+                {1024, "3.14350989153902", "3.13960364153902", "3.1415561594041"}};
     QuadrixStripe stripe;
-    stripe.Count(row.count);
-    EXPECT_EQ(DoubleToText(stripe.PiAbove(), "."), row.above);
-    EXPECT_EQ(DoubleToText(stripe.PiBelow(), "."), row.below);
-    EXPECT_EQ(DoubleToText(stripe.PiRounded(), "."), row.rounded);
+    for (const auto& row : rows) {
+        stripe.Count(row.count);
+        EXPECT_EQ(DoubleToText(stripe.PiAbove(), "."), row.above) << row.count;
+        EXPECT_EQ(DoubleToText(stripe.PiBelow(), "."), row.below) << row.count;
+        EXPECT_EQ(DoubleToText(stripe.PiRounded(), "."), row.rounded) << row.count;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ReferenceValues, QuadrixStripeTable,
-    ::testing::Values(StripeRow{1, "4", "0", "0"},
-                      StripeRow{2, "3.73205080756888", "1.73205080756888", "2.54245975683741"},
-                      StripeRow{4, "3.49570906810244", "2.49570906810244", "2.95368800327848"},
-                      StripeRow{8, "3.33981914435717", "2.83981914435717", "3.07968867660939"},
-                      StripeRow{16, "3.24825303782774", "2.99825303782774", "3.12075063699428"},
-                      StripeRow{32, "3.19760242287713", "3.07260242287713", "3.13447937494093"},
-                      StripeRow{1024, "3.14350989153902", "3.13960364153902", "3.1415561594041"}));
-
 TEST(QuadrixStripe, FreshEstimatorShowsTheFirstRow) {
-    QuadrixStripe stripe;
-    EXPECT_EQ(stripe.Count(), 4);
-    EXPECT_EQ(stripe.StateDescr().find("\r\n\r\n"), std::string::npos);
     const std::string expected = "PiRounded:  2" + DecimalSeparator() +
                                  "95368800327848\r\nPiAbove:    3" + DecimalSeparator() +
                                  "49570906810244\r\nPiBelow:    2" + DecimalSeparator() +
                                  "49570906810244\r\nCount:      4";
-    EXPECT_EQ(stripe.StateDescr(), expected);
+    EXPECT_EQ(QuadrixStripe().StateDescr(), expected);
 }
 
-TEST(QuadrixStripe, EachStepDoublesTheStripes) {
+TEST(QuadrixStripe, EachStepDoublesTheStripesAndResetGoesBackToFour) {
     QuadrixStripe stripe;
     stripe.DoStep(3);
-    EXPECT_EQ(stripe.Count(), 32);
     stripe.DoStep(0);
     stripe.DoStep(-7);
     EXPECT_EQ(stripe.Count(), 32);
@@ -62,42 +52,29 @@ TEST(QuadrixStripe, EachStepDoublesTheStripes) {
     EXPECT_EQ(stripe.Count(), 4);
 }
 
-TEST(QuadrixStripe, BoundsAreTheReferenceSumsBitForBit) {
+TEST(QuadrixStripe, GettersAndStateDescrAreTheReferenceValuesBitForBit) {
     QuadrixStripe stripe;
-    for (const Long count : {2, 3, 5, 7, 100, 4096, 4097, 65535, 100003, 1 << 20, 3000017}) {
+    for (const Long count : {2, 3, 4097, 65535, 1 << 20, 1000003}) {
         stripe.Count(count);
         EXPECT_EQ(stripe.PiAbove(), reference::StripePiAbove(count)) << count;
         EXPECT_EQ(stripe.PiBelow(), reference::StripePiBelow(count)) << count;
         EXPECT_EQ(stripe.PiRounded(), reference::StripePiRounded(count)) << count;
-        EXPECT_NEAR(stripe.PiAbove() - stripe.PiBelow(), 4.0 / count, 1e-12) << count;
-    }
-}
-
-TEST(QuadrixStripe, StateDescrShowsTheReferenceValuesInLineOrder) {
-    QuadrixStripe stripe;
-    for (const Long count : {3, 4097, 1 << 20, 1000003}) {
-        stripe.Count(count);
         const std::string expected =
             "PiRounded:  " + DoubleToText(reference::StripePiRounded(count)) +
             "\r\nPiAbove:    " + DoubleToText(reference::StripePiAbove(count)) +
             "\r\nPiBelow:    " + DoubleToText(reference::StripePiBelow(count)) +
             "\r\nCount:      " + LongToText(count);
         EXPECT_EQ(stripe.StateDescr(), expected) << count;
-        EXPECT_EQ(stripe.Count(), count);  // reading changes nothing
-        EXPECT_EQ(stripe.StateDescr(), expected) << count;
+        EXPECT_EQ(stripe.StateDescr(), expected) << count;  // reading changes nothing
     }
 }
 
 TEST(QuadrixStripeFaults, DoublingPastTwoToTheThirtyOverflowsAndKeepsTheCount) {
     QuadrixStripe stripe;
-    stripe.DoStep(28);
-    EXPECT_EQ(stripe.Count(), 1073741824);
-    EXPECT_THROW(stripe.DoStep(1), Overflow);
-    EXPECT_EQ(stripe.Count(), 1073741824);
-
-    stripe.Reset();
     EXPECT_THROW(stripe.DoStep(100), Overflow);
     EXPECT_EQ(stripe.Count(), 1073741824);  // the doublings before the failing one stay
+    EXPECT_THROW(stripe.DoStep(1), Overflow);
+    EXPECT_EQ(stripe.Count(), 1073741824);
 }
 
 TEST(QuadrixStripeFaults, ZeroStripesDivideByZero) {

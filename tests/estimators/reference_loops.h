@@ -10,15 +10,20 @@
 
 namespace quadrix::reference {
 
-// Four times the left-to-right sum of sqrt(1 - (i/n)^2), i = 1 .. n-1, onto start, over n.
-inline double StripeBound(std::int32_t n, double start) {
+// The left-to-right sum of sqrt(1 - (i/n)^2), i = 1 .. n-1, onto start.
+inline double StripeSum(std::int32_t n, double start) {
     double s = start;
     for (std::int32_t i = 1; i <= n - 1; ++i) {
         const double t = static_cast<double>(i) / static_cast<double>(n);
         const double u = 1.0 - t * t;
         s = std::sqrt(u) + s;
     }
-    return s * 4.0 / static_cast<double>(n);
+    return s;
+}
+
+// Four times that sum, over n.
+inline double StripeBound(std::int32_t n, double start) {
+    return StripeSum(n, start) * 4.0 / static_cast<double>(n);
 }
 
 inline double StripePiAbove(std::int32_t n) {

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "runtime/forced_simd_target.h"
@@ -14,8 +12,7 @@
 namespace quadrix {
 namespace {
 
-using testing::AvailableSimdTargets;
-using testing::ForcedSimdTarget;
+using testing::ForEachSimdTarget;
 
 double Height(Long count, Long i) {
     const double t = static_cast<double>(i) / static_cast<double>(count);
@@ -73,52 +70,29 @@ std::vector<Long> NearTies(Long count, Long end, int scaleExponent, bool exactOn
     return terms;
 }
 
-class StripeGridKernelTargets : public ::testing::TestWithParam<std::int64_t> {
-  protected:
-    void SetUp() override { forced_ = std::make_unique<ForcedSimdTarget>(GetParam()); }
-    void TearDown() override { forced_.reset(); }
-
-  private:
-    std::unique_ptr<ForcedSimdTarget> forced_;
-};
-
-TEST_P(StripeGridKernelTargets, RunsOnTheForcedLevel) {
-    EXPECT_STREQ(StripeGridKernelTarget(), hwy::TargetName(GetParam()));
+TEST(StripeGridKernel, RunsOnTheForcedLevel) {
+    ForEachSimdTarget([](std::int64_t target) {
+        EXPECT_STREQ(StripeGridKernelTarget(), hwy::TargetName(target));
+    });
 }
 
-TEST_P(StripeGridKernelTargets, RangesOfEveryLengthMatchTheOneByOneModel) {
-    for (const Long count : {1 << 20, 1000003, 3}) {
-        for (const Long length : {1, 2, 3, 7, 8, 9, 15, 16, 17, 63, 64, 65, 1000, 4096}) {
-            for (const Long first : {1, 5, count - length}) {
-                if (first < 1 || first + length > count) {
-                    continue;
-                }
-                ExpectKernelMatchesModel({count, first, first + length}, 40, 39);
-                ExpectKernelMatchesModel({count, first, first + length}, 33, 34);
-            }
-        }
-    }
-}
-
-TEST_P(StripeGridKernelTargets, NearTiesAreRoundedAndFlaggedBitForBit) {
+TEST(StripeGridKernel, NearTiesAreRoundedAndFlaggedBitForBit) {
     constexpr int kScaleExponent = 42;  // a running sum in [2^10, 2^11)
     for (const Long count : {1 << 20, 1000003}) {
-        const std::vector<Long> exactTies = NearTies(count, 1 << 16, kScaleExponent, true);
-        ASSERT_FALSE(exactTies.empty()) << "no tie to test with at count " << count;
-        for (const Long term : NearTies(count, 1 << 16, kScaleExponent, false)) {
-            // The term in the middle of whole vectors, then alone in the tail.
-            ExpectKernelMatchesModel({count, std::max(1, term - 13), term + 14}, kScaleExponent,
-                                     kScaleExponent + 1);
-            ExpectKernelMatchesModel({count, term, term + 1}, kScaleExponent, kScaleExponent + 1);
-        }
+        ASSERT_FALSE(NearTies(count, 1 << 16, kScaleExponent, true).empty())
+            << "no tie to test with at count " << count;
+        const std::vector<Long> nearTies = NearTies(count, 1 << 16, kScaleExponent, false);
+        ForEachSimdTarget([&](std::int64_t) {
+            for (const Long term : nearTies) {
+                // The term in the middle of whole vectors, then alone in the tail.
+                ExpectKernelMatchesModel({count, std::max(1, term - 13), term + 14}, kScaleExponent,
+                                         kScaleExponent + 1);
+                ExpectKernelMatchesModel({count, term, term + 1}, kScaleExponent,
+                                         kScaleExponent + 1);
+            }
+        });
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(EverySimdLevel, StripeGridKernelTargets,
-                         ::testing::ValuesIn(AvailableSimdTargets()),
-                         [](const ::testing::TestParamInfo<std::int64_t>& info) {
-                             return std::string(hwy::TargetName(info.param));
-                         });
 
 }  // namespace
 }  // namespace quadrix

@@ -18,9 +18,6 @@
 namespace quadrix {
 namespace {
 
-using testing::AvailableSimdTargets;
-using testing::ForcedSimdTarget;
-
 constexpr Long kMinLong = std::numeric_limits<Long>::min();
 constexpr Long kMaxLong = std::numeric_limits<Long>::max();
 
@@ -30,18 +27,9 @@ constexpr bool kUnderSanitizer = true;
 constexpr bool kUnderSanitizer = false;
 #endif
 
-// The reference loop's running sums before the final scaling, both in one
-// pass: each sum still sees exactly the additions of its own plain loop.
+// The reference loop's two running sums before the final scaling.
 StripeSums PlainStripeSums(Long count) {
-    StripeSums sums{1.0, 0.0};
-    for (Long i = 1; i <= count - 1; ++i) {
-        const double t = static_cast<double>(i) / static_cast<double>(count);
-        const double u = 1.0 - t * t;
-        const double height = std::sqrt(u);
-        sums.above = height + sums.above;
-        sums.below = height + sums.below;
-    }
-    return sums;
+    return {reference::StripeSum(count, 1.0), reference::StripeSum(count, 0.0)};
 }
 
 void ExpectSameSums(const StripeSums& actual, const StripeSums& expected) {
@@ -68,45 +56,23 @@ class StripeSumAgreement : public ::testing::Test {
         }
     }
 
-  private:
-    static std::vector<std::unique_ptr<WorkerPool>> pools_;
+    static inline std::vector<std::unique_ptr<WorkerPool>> pools_;
 };
 
-std::vector<std::unique_ptr<WorkerPool>> StripeSumAgreement::pools_;
-
-TEST_F(StripeSumAgreement, PlainSumsAreTheReferenceLoops) {
-    for (const Long count : {2, 3, 1000, 65537}) {
-        const StripeSums plain = PlainStripeSums(count);
-        EXPECT_EQ(StripeBound(plain.above, count), reference::StripePiAbove(count));
-        EXPECT_EQ(StripeBound(plain.below, count), reference::StripePiBelow(count));
-    }
-}
-
-TEST_F(StripeSumAgreement, SmallCounts) {
+TEST_F(StripeSumAgreement, SmallCountsPowersOfTwoPrimesAndChunkEdges) {
+    std::vector<Long> counts;
     for (Long count = 2; count <= 70; ++count) {
-        ExpectPlainSumsOnEveryPool(count);
+        counts.push_back(count);
     }
-}
-
-TEST_F(StripeSumAgreement, PowersOfTwoAndTheirNeighboursUpToTwoToThe24) {
     for (int exponent = 2; exponent <= 24; ++exponent) {
         const Long power = Long{1} << exponent;
-        for (const Long count : {power - 1, power, power + 1}) {
-            ExpectPlainSumsOnEveryPool(count);
-        }
+        counts.insert(counts.end(), {power - 1, power, power + 1});
     }
-}
-
-TEST_F(StripeSumAgreement, LargePrimes) {
-    for (const Long prime : {1000003, 8388617, 10000019, 16777259}) {
-        ExpectPlainSumsOnEveryPool(prime);
-    }
-}
-
-TEST_F(StripeSumAgreement, CountsAroundTheChunkSizes) {
-    // Around a few chunk, block and vector lengths, where the last chunk is
-    // very short or the grid sums start.
-    for (const Long count : {4097, 4098, 8193, 8191 + 64, 12289, 8388608 + 64, 8388608 + 4095}) {
+    // Large primes, then counts around a few chunk, block and vector lengths,
+    // where the last chunk is very short or the grid sums start.
+    counts.insert(counts.end(), {1000003, 8388617, 10000019, 16777259, 4097, 4098, 8193, 8191 + 64,
+                                 12289, 8388608 + 64, 8388608 + 4095});
+    for (const Long count : counts) {
         ExpectPlainSumsOnEveryPool(count);
     }
 }
@@ -128,38 +94,21 @@ TEST_F(StripeSumAgreement, TwoToThe27) {
     ExpectPlainSumsOnEveryPool(Long{1} << 27);
 }
 
-class StripeSumTargets : public ::testing::TestWithParam<std::int64_t> {};
-
-TEST_P(StripeSumTargets, AgreeWithThePlainLoop) {
-    const ForcedSimdTarget forced(GetParam());
+TEST(StripeSumTargets, EveryLevelAgreesWithThePlainLoop) {
     WorkerPool pool(2);
-    for (const Long count : {2, 3, 4099, 65535, 65536, 1 << 20, 1000003, (1 << 22) + 1}) {
-        SCOPED_TRACE(::testing::Message() << "count " << count);
-        ExpectSameSums(SumStripes(count, pool), PlainStripeSums(count));
-    }
+    testing::ForEachSimdTarget([&](std::int64_t) {
+        for (const Long count : {2, 3, 4099, 65535, 65536, 1 << 20, 1000003, (1 << 22) + 1}) {
+            SCOPED_TRACE(::testing::Message() << "count " << count);
+            ExpectSameSums(SumStripes(count, pool), PlainStripeSums(count));
+        }
+    });
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySimdLevel, StripeSumTargets,
-                         ::testing::ValuesIn(AvailableSimdTargets()),
-                         [](const ::testing::TestParamInfo<std::int64_t>& info) {
-                             return std::string(hwy::TargetName(info.param));
-                         });
-
-TEST(StripeSumEdges, CountsBelowTwoHaveNoHeights) {
+TEST(StripeSumEdges, CountsBelowTwoHaveNoHeightsAndTheSmallestOverflowsItsLastIndex) {
     for (const Long count : {1, 0, -1, -8, kMinLong + 1}) {
         ExpectSameSums(SumStripes(count), StripeSums{1.0, 0.0});
     }
-}
-
-TEST(StripeSumEdges, SmallestCountOverflowsItsLastIndex) {
     EXPECT_THROW(SumStripes(kMinLong), Overflow);
-}
-
-TEST(StripeSumEdges, BoundsScaleAndFaultLikeTheFinalDivision) {
-    EXPECT_EQ(StripeBound(3.0, 4), 3.0);
-    EXPECT_EQ(StripeBound(1.0, -8), -0.5);
-    EXPECT_THROW(StripeBound(1.0, 0), DivisionByZero);
-    EXPECT_THROW(StripeBound(0.0, 0), InvalidOperation);
 }
 
 TEST(StripeSumEdges, LargestCountStaysBetweenTheBoundsOfPi) {

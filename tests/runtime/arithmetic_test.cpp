@@ -25,7 +25,7 @@ TEST(LongArithmetic, ResultsAtTheEdgesOfLongPassAndBeyondThemOverflow) {
     EXPECT_EQ(LongMul(536870911, 4), 2147483644);
 }
 
-TEST(DoubleArithmetic, FaultsRaiseTheirOwnErrors) {
+TEST(DoubleArithmetic, FaultsRaiseTheirOwnErrorsAndEverythingElseIsTheIeeeResult) {
     EXPECT_THROW(DoubleDiv(0.0, 0.0), InvalidOperation);
     EXPECT_THROW(DoubleDiv(4.0, 0.0), DivisionByZero);
     EXPECT_THROW(DoubleDiv(-4.0, -0.0), DivisionByZero);
@@ -33,13 +33,9 @@ TEST(DoubleArithmetic, FaultsRaiseTheirOwnErrors) {
     EXPECT_THROW(DoubleMul(1e200, 1e200), FloatingPointOverflow);
     EXPECT_THROW(DoubleAdd(std::numeric_limits<double>::max(), 1e300), FloatingPointOverflow);
     EXPECT_THROW(DoubleSub(-std::numeric_limits<double>::max(), 1e300), FloatingPointOverflow);
-}
-
-TEST(DoubleArithmetic, OrdinaryResultsAreTheIeeeResults) {
     EXPECT_EQ(DoubleDiv(1.0, 3.0), 1.0 / 3.0);
     EXPECT_EQ(DoubleSqrt(2.0), std::sqrt(2.0));
-    EXPECT_EQ(std::signbit(DoubleSqrt(-0.0)), true);  // the root of -0 is -0, no fault
-    EXPECT_EQ(DoubleDiv(0.0, -5.0), 0.0);
+    EXPECT_TRUE(std::signbit(DoubleSqrt(-0.0)));  // the root of -0 is -0, no fault
 }
 
 TEST(Errors, AllDeriveFromTheProgramsErrorWithShortMessages) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -10,7 +9,9 @@
 #include <sstream>
 #include <string>
 
+#include "estimators/reference_loops.h"
 #include "runtime/philox.h"
+#include "runtime/worker_pool.h"
 
 namespace quadrix {
 namespace {
@@ -27,7 +28,7 @@ TEST(Philox, KnownAnswerVectors) {
         (Philox::Counter{0xd16cfe09, 0x94fdcceb, 0x5001e420, 0x24126ea1}));
 }
 
-TEST(CounterRandomSequence, ValueKIsWordKModFourOfBlockKDivFour) {
+TEST(CounterRandomSequence, ValueKIsWordKModFourOfBlockKDivFourScaledBelowOne) {
     const Philox::Counter block5 = Philox::Block({5, 0, 0, 0}, CounterRandomSequence::kKey);
     const Philox::Counter blockHigh =
         Philox::Block({7, 1, 0, 0}, CounterRandomSequence::kKey);  // block 2^32 + 7
@@ -35,32 +36,26 @@ TEST(CounterRandomSequence, ValueKIsWordKModFourOfBlockKDivFour) {
         EXPECT_EQ(CounterRandomSequence::WordAt(20 + word), block5[word]);
         EXPECT_EQ(CounterRandomSequence::WordAt(((1ULL << 32) + 7) * 4 + word), blockHigh[word]);
     }
-}
-
-TEST(CounterRandomSequence, ValuesLieInTheHalfOpenUnitInterval) {
     EXPECT_EQ(0xffffffffu * CounterRandomSequence::kScale, 1.0 - 0x1p-32);
-    CounterRandomSequence sequence;
-    double smallest = 1.0;
-    double largest = 0.0;
-    for (int i = 0; i < 100000; ++i) {
-        const double value = sequence.Next();
-        smallest = std::min(smallest, value);
-        largest = std::max(largest, value);
-    }
-    EXPECT_GE(smallest, 0.0);
-    EXPECT_LT(smallest, 0.001);
-    EXPECT_LT(largest, 1.0);
-    EXPECT_GT(largest, 0.999);
 }
 
-TEST(CounterRandomSequence, NextWalksTheSequenceFromItsStart) {
+TEST(CounterRandomSequence, CountHitsDrawsTwoValuesPerShotFromWhereverTheSequenceIs) {
+    WorkerPool pool(2);
+    CounterRandomSequence sequence(pool);
+    EXPECT_EQ(sequence.Next(), CounterRandomSequence::ValueAt(0));  // now at an odd index
+    EXPECT_EQ(sequence.CountHits(1000), reference::ShootHits(1, 1000));
+    EXPECT_EQ(sequence.Position(), 2001u);
+    EXPECT_EQ(sequence.CountHits(150000), reference::ShootHits(2001, 150000));
+    EXPECT_EQ(sequence.Position(), 302001u);
+    EXPECT_EQ(sequence.Next(), CounterRandomSequence::ValueAt(302001));
+}
+
+TEST(CounterRandomSequence, NoShotsDrawNothing) {
     CounterRandomSequence sequence;
-    for (std::uint64_t k = 0; k < 9; ++k) {
-        EXPECT_EQ(sequence.Next(), CounterRandomSequence::ValueAt(k));
-    }
-    sequence.Advance(1000);
-    EXPECT_EQ(sequence.Next(), CounterRandomSequence::ValueAt(1009));
-    EXPECT_EQ(sequence.Position(), 1010u);
+    sequence.Advance(6);
+    EXPECT_EQ(sequence.CountHits(0), 0);
+    EXPECT_EQ(sequence.CountHits(-3), 0);
+    EXPECT_EQ(sequence.Position(), 6u);
 }
 
 // Prints the first values of a fresh program sequence; run in child processes only.
@@ -75,25 +70,20 @@ std::string OutputOfFreshProcess() {
                                 " --gtest_also_run_disabled_tests "
                                 "--gtest_filter=ProgramSequence.DISABLED_PrintFirstValues 2>&1";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string lines;
-    std::array<char, 256> buffer{};
-    while (pipe && fgets(buffer.data(), buffer.size(), pipe.get()) != nullptr) {
-        if (std::string(buffer.data()).starts_with("value ")) {
-            lines += buffer.data();
-        }
+    std::string output;
+    for (int c = 0; pipe && (c = std::fgetc(pipe.get())) != EOF;) {
+        output += static_cast<char>(c);
     }
-    return lines;
+    return output;
 }
 
 TEST(ProgramSequence, TwoFreshProcessesDrawTheSameValues) {
-    const std::string first = OutputOfFreshProcess();
-    EXPECT_EQ(std::count(first.begin(), first.end(), '\n'), 6);
-    EXPECT_EQ(first, OutputOfFreshProcess());
     std::ostringstream expected;
     for (std::uint64_t k = 0; k < 6; ++k) {
         expected << "value " << std::hexfloat << CounterRandomSequence::ValueAt(k) << '\n';
     }
-    EXPECT_EQ(first, expected.str());
+    EXPECT_NE(OutputOfFreshProcess().find(expected.str()), std::string::npos);
+    EXPECT_NE(OutputOfFreshProcess().find(expected.str()), std::string::npos);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "estimators/reference_loops.h"
@@ -17,10 +18,7 @@ namespace {
 
 using testing::ForEachSimdTarget;
 
-struct ShotRun {
-    std::uint64_t firstValue;
-    std::int64_t shots;
-};
+constexpr auto kTaskShots = static_cast<std::int64_t>(2 * ShotHitCounter::kBlocksPerTask);
 
 class ShotHitCounterTest : public ::testing::Test {
   protected:
@@ -31,13 +29,14 @@ class ShotHitCounterTest : public ::testing::Test {
     }
     static void TearDownTestSuite() { pools_.clear(); }
 
-    // Expects every pool size on every SIMD target to count `expected` hits in the run.
-    static void ExpectEveryWayCounts(const ShotRun& run, std::int64_t expected) {
+    // Every pool size on every SIMD target must count the reference loop's hits.
+    static void ExpectEveryWayCountsTheReferenceHits(std::uint64_t firstValue, std::int64_t shots) {
+        const std::int64_t expected = reference::ShootHits(firstValue, shots);
         ForEachSimdTarget([&](std::int64_t) {
             for (const auto& pool : pools_) {
-                EXPECT_EQ(ShotHitCounter(*pool).CountHits(run.firstValue, run.shots), expected)
-                    << run.shots << " shots from value " << run.firstValue << " on "
-                    << pool->ThreadCount() << " threads";
+                EXPECT_EQ(ShotHitCounter(*pool).CountHits(firstValue, shots), expected)
+                    << shots << " shots from value " << firstValue << " on " << pool->ThreadCount()
+                    << " threads";
             }
         });
     }
@@ -51,22 +50,27 @@ class ShotHitCounterTest : public ::testing::Test {
     static inline std::vector<std::unique_ptr<WorkerPool>> pools_;
 };
 
-constexpr auto kTaskShots = static_cast<std::int64_t>(2 * ShotHitCounter::kBlocksPerTask);
-
-TEST_F(ShotHitCounterTest, ShortRunsFromEveryStartWithinABlockMatchTheReferenceLoop) {
+TEST_F(ShotHitCounterTest, RunsAroundBlockTaskAndCounterWordEdgesMatchTheReferenceLoop) {
+    // No shots, no hits.
+    for (const std::int64_t shots : {std::int64_t{0}, std::int64_t{-1}, INT64_MIN}) {
+        EXPECT_EQ(ShotHitCounter(*pools_[1]).CountHits(5, shots), 0);
+    }
+    // Every length from every start within a block, past one full pass of the
+    // widest kernel: the shots before the first whole block and after the last
+    // are counted apart, and the blocks go through the kernel a vector at a time.
     for (std::uint64_t firstValue = 40; firstValue < 44; ++firstValue) {
-        for (const std::int64_t shots : {0, 1, 2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 31, 33, 63, 65}) {
-            ExpectEveryWayCounts({firstValue, shots}, reference::ShootHits(firstValue, shots));
+        for (std::int64_t shots = 1; shots <= 120; ++shots) {
+            ExpectEveryWayCountsTheReferenceHits(firstValue, shots);
         }
     }
-}
-
-TEST_F(ShotHitCounterTest, RunsAcrossTaskBoundariesMatchTheReferenceLoop) {
     for (const std::uint64_t firstValue : {6u, 7u}) {
         for (const std::int64_t shots : {kTaskShots - 1, kTaskShots + 1, 3 * kTaskShots + 3}) {
-            ExpectEveryWayCounts({firstValue, shots}, reference::ShootHits(firstValue, shots));
+            ExpectEveryWayCountsTheReferenceHits(firstValue, shots);
         }
     }
+    const std::uint64_t wrap = std::uint64_t{4} << 32;  // the low counter word wraps here
+    ExpectEveryWayCountsTheReferenceHits(wrap - 1001, 1000);
+    ExpectEveryWayCountsTheReferenceHits(wrap - 1000, 1000);
 }
 
 TEST_F(ShotHitCounterTest, RandomRunsMatchTheReferenceLoop) {
@@ -77,46 +81,7 @@ TEST_F(ShotHitCounterTest, RandomRunsMatchTheReferenceLoop) {
         // Anywhere in the first 2^50 values: the high counter word is in use.
         const std::uint64_t firstValue = random() % (std::uint64_t{1} << 50);
         const auto shots = static_cast<std::int64_t>(random() % (i < 4 ? 100 : 100000));
-        ExpectEveryWayCounts({firstValue, shots}, reference::ShootHits(firstValue, shots));
-    }
-}
-
-TEST_F(ShotHitCounterTest, RunsWhereTheLowCounterWordWrapsMatchTheReferenceLoop) {
-    const std::uint64_t wrap = std::uint64_t{4} << 32;  // value index of block 2^32
-    for (const std::uint64_t firstValue : {wrap - 1001, wrap - 1000}) {
-        ExpectEveryWayCounts({firstValue, 1000}, reference::ShootHits(firstValue, 1000));
-    }
-}
-
-TEST_F(ShotHitCounterTest, AMillionShotsLongRunMatchesTheReferenceLoop) {
-    const ShotRun run{12345, 1'000'001};
-    ExpectEveryWayCounts(run, reference::ShootHits(run.firstValue, run.shots));
-}
-
-TEST_F(ShotHitCounterTest, NoShotsNoHits) {
-    const ShotHitCounter counter(*pools_[1]);
-    EXPECT_EQ(counter.CountHits(5, 0), 0);
-    EXPECT_EQ(counter.CountHits(5, -1), 0);
-    EXPECT_EQ(counter.CountHits(5, INT64_MIN), 0);
-}
-
-TEST_F(ShotHitCounterTest, SplittingARunIntoCallsCountsTheSameHits) {
-    const std::uint32_t seed = Seed();
-    SCOPED_TRACE(::testing::Message() << "seed " << seed);
-    std::mt19937_64 random(seed);
-    const ShotRun run{3 + 2 * (random() % 1000), 3 * kTaskShots + 17};
-    const std::int64_t whole = ShotHitCounter(*pools_[1]).CountHits(run.firstValue, run.shots);
-    EXPECT_EQ(whole, reference::ShootHits(run.firstValue, run.shots));
-    for (const auto& pool : pools_) {
-        std::int64_t split = 0;
-        std::int64_t done = 0;
-        while (done < run.shots) {
-            const auto shots = std::min<std::int64_t>(run.shots - done,
-                                                      static_cast<std::int64_t>(random() % 70000));
-            split += ShotHitCounter(*pool).CountHits(run.firstValue + 2 * done, shots);
-            done += shots;
-        }
-        EXPECT_EQ(split, whole) << pool->ThreadCount() << " threads";
+        ExpectEveryWayCountsTheReferenceHits(firstValue, shots);
     }
 }
 

@@ -14,7 +14,6 @@ class WorkerPoolSizes : public ::testing::TestWithParam<unsigned> {};
 
 TEST_P(WorkerPoolSizes, RunsEveryTaskExactlyOnceCallAfterCall) {
     WorkerPool pool(GetParam());
-    EXPECT_EQ(pool.ThreadCount(), GetParam());
     for (const std::size_t tasks : {0u, 1u, 2u, 7u, 1000u}) {
         std::vector<std::atomic<int>> runs(tasks);
         pool.ForEach(tasks, [&](std::size_t i) { runs[i].fetch_add(1); });

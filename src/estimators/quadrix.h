@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "estimators/estimator_state.h"
 #include "runtime/long_arithmetic.h"
 
 namespace quadrix {
@@ -21,6 +22,9 @@ class Quadrix {
     virtual void Reset() = 0;
     // Labelled lines, joined by CR LF, ready to show.
     virtual std::string StateDescr() const = 0;
+    // The values StateDescr shows, computed afresh each time (nothing is kept),
+    // raising exactly the errors StateDescr would.
+    virtual EstimatorState State() const = 0;
 };
 
 }  // namespace quadrix

@@ -7,7 +7,6 @@
 #include "runtime/counter_random_sequence.h"
 #include "runtime/double_arithmetic.h"
 #include "runtime/errors.h"
-#include "runtime/number_text.h"
 
 namespace quadrix {
 
@@ -64,17 +63,18 @@ void QuadrixShoot::Reset() {
     countedShotsEnd_ = sequence_ != nullptr ? sequence_->Position() : 0;
 }
 
+ShootState QuadrixShoot::Snapshot() const {
+    ShootState state;
+    state.piRounded = PiRounded();
+    state.shootCount = ShootCount();
+    state.hitCount = HitCount();
+    state.missCount = MissCount();
+    state.countedShotsEnd = CountedShotsEnd();
+    return state;
+}
+
 std::string QuadrixShoot::StateDescr() const {
-    const double piRounded = PiRounded();
-    const Long shootCount = ShootCount();
-    const Long hitCount = HitCount();
-    const Long missCount = MissCount();
-    return StateText()
-        .Line("PiRounded", DoubleToText(piRounded))
-        .Line("ShootCount", LongToText(shootCount))
-        .Line("HitCount", LongToText(hitCount))
-        .Line("MissCount", LongToText(missCount))
-        .Text();
+    return StateText::Describe(Snapshot());
 }
 
 }  // namespace quadrix

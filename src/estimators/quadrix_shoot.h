@@ -24,6 +24,8 @@ class QuadrixShoot : public Quadrix {
     double PiRounded() const override;
     void Reset() override;
     std::string StateDescr() const override;
+    EstimatorState State() const override { return Snapshot(); }
+    ShootState Snapshot() const;
 
     Long HitCount() const { return hitCount_; }
     Long MissCount() const;

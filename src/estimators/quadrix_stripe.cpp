@@ -6,7 +6,6 @@
 #include "estimators/stripe_sum.h"
 #include "runtime/double_arithmetic.h"
 #include "runtime/errors.h"
-#include "runtime/number_text.h"
 
 namespace quadrix {
 
@@ -54,20 +53,21 @@ void QuadrixStripe::Reset() {
     count_ = kInitialCount;
 }
 
-std::string QuadrixStripe::StateDescr() const {
+StripeState QuadrixStripe::Snapshot() const {
     // One pass gives both sums; every value and every error comes out as if
     // each getter ran its own sums, in line order.
     const Long count = Count();
     const StripeSums sums = SumStripes(count);
-    const double piRounded = RoundedFromSums(sums, count);
-    const double piAbove = StripeBound(sums.above, count);
-    const double piBelow = StripeBound(sums.below, count);
-    return StateText()
-        .Line("PiRounded", DoubleToText(piRounded))
-        .Line("PiAbove", DoubleToText(piAbove))
-        .Line("PiBelow", DoubleToText(piBelow))
-        .Line("Count", LongToText(count))
-        .Text();
+    StripeState state;
+    state.piRounded = RoundedFromSums(sums, count);
+    state.piAbove = StripeBound(sums.above, count);
+    state.piBelow = StripeBound(sums.below, count);
+    state.count = count;
+    return state;
+}
+
+std::string QuadrixStripe::StateDescr() const {
+    return StateText::Describe(Snapshot());
 }
 
 }  // namespace quadrix

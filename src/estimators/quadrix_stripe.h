@@ -23,6 +23,8 @@ class QuadrixStripe : public Quadrix {
     double PiRounded() const override;
     void Reset() override;
     std::string StateDescr() const override;
+    EstimatorState State() const override { return Snapshot(); }
+    StripeState Snapshot() const;
 
   private:
     Long count_ = kInitialCount;

@@ -1,7 +1,6 @@
 #include "main_window/frm_main.h"
 
 #include <QFrame>
-#include <QIcon>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,6 +21,7 @@
 #include "estimators/quadrix_stripe.h"
 #include "main_window/message_box.h"
 #include "main_window/method_panel.h"
+#include "main_window/program_icon.h"
 #include "runtime/errors.h"
 #include "runtime/number_parser.h"
 
@@ -52,15 +52,6 @@ const QRect kTxtOutputRect = FromTwips(240, 3120, 4455, 1575);
 const QRect kCmdStartStopRect = FromTwips(240, 4800, 1935, 375);
 const QRect kCmdResetRect = FromTwips(2640, 4800, 2055, 375);
 const QRect kTxtStepsPerTickRect = FromTwips(120, 5400, 2055, 285);
-
-QIcon ProgramIcon() {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/quadrix-16x16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/quadrix-32x32.png"), QSize(32, 32));
-    // Used for other sizes where an SVG icon engine is installed, ignored elsewhere.
-    icon.addFile(QStringLiteral(":/icons/quadrix.svg"));
-    return icon;
-}
 
 QString Caption(Long method) {
     return QString::fromUtf8(kMethodCaptions.at(static_cast<std::size_t>(method - 1)));
@@ -185,7 +176,7 @@ void frmMain::SetMessageShower(MessageShower shower) {
 void frmMain::CreateDesign() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(kCaption));
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(ProgramIcon::Make());
     // Closing the window unloads it: controls, timer and estimators go with it.
     setAttribute(Qt::WA_DeleteOnClose);
 

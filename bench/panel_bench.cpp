@@ -12,14 +12,12 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <string>
 
 #include "allocation_counter.h"
-#include "estimators/quadrix_shoot.h"
+#include "estimators/shoot_state.h"
 #include "estimators/quadrix_stripe.h"
 #include "main_window/shoot_panel.h"
 #include "main_window/stripe_panel.h"
-#include "runtime/counter_random_sequence.h"
 #include "runtime/long_arithmetic.h"
 
 namespace {
@@ -30,16 +28,18 @@ constexpr int kPanelWidth = 297;
 constexpr int kPanelHeight = 169;
 constexpr int kTicks = 1000;  // fills the error plot up to its thinning
 
-// The program's sequence at any height at once: it counts the hit share pi/4
-// would give instead of computing every shot. Only the latest shots are ever
-// computed, by the panel, from the sequence's own values.
-class FastForwardSequence : public quadrix::CounterRandomSequence {
-  public:
-    std::int64_t CountHits(std::int64_t shots) override {
-        Advance(2 * static_cast<std::uint64_t>(shots));
-        return shots / 4 * 3 + shots % 4 / 2;
-    }
-};
+// The state of a shooting run of `shots` shots from the start of the program's
+// sequence, with the hit share pi/4 would give instead of counting every shot:
+// only the latest shots are ever computed, by the panel, from the sequence.
+quadrix::ShootState ShootingAfter(Long shots) {
+    quadrix::ShootState state;
+    state.shootCount = shots;
+    state.hitCount = shots / 4 * 3 + shots % 4 / 2;
+    state.missCount = shots - state.hitCount;
+    state.piRounded = 4.0 * state.hitCount / shots;
+    state.countedShotsEnd = 2 * static_cast<std::uint64_t>(shots);
+    return state;
+}
 
 void Place(QFrame& panel) {
     panel.setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -47,9 +47,8 @@ void Place(QFrame& panel) {
 }
 
 struct ShootSetUp {
-    FastForwardSequence sequence;
-    quadrix::QuadrixShoot shoot{sequence};
-    quadrix::ShootPanel panel{shoot, nullptr};
+    quadrix::ShootPanel panel{nullptr};
+    Long shots = 0;
 };
 
 // A shooting run of kTicks ticks that fire `total` shots in all.
@@ -60,11 +59,9 @@ ShootSetUp& ShootRun(Long total) {
         run = std::make_unique<ShootSetUp>();
         Place(run->panel);
         const Long perTick = total >= kTicks ? total / kTicks : total;
-        for (int tick = 0; tick < kTicks && run->shoot.ShootCount() + perTick <= total; ++tick) {
-            run->shoot.DoStep(perTick);
-            // The shooting panel reads the estimator, not the text, which fails
-            // once HitCount * 4 leaves Long.
-            run->panel.ShowState({});
+        for (int tick = 0; tick < kTicks && run->shots + perTick <= total; ++tick) {
+            run->shots += perTick;
+            run->panel.ShowState(ShootingAfter(run->shots));
         }
     }
     return *run;
@@ -72,7 +69,7 @@ ShootSetUp& ShootRun(Long total) {
 
 struct StripeSetUp {
     quadrix::QuadrixStripe stripe;
-    quadrix::StripePanel panel{stripe, nullptr};
+    quadrix::StripePanel panel{nullptr};
 };
 
 // A stripe run of one doubling per tick from 4 stripes up to `count`.
@@ -84,7 +81,7 @@ StripeSetUp& StripeRun(Long count) {
         Place(run->panel);
         while (run->stripe.Count() < count) {
             run->stripe.DoStep(1);
-            run->panel.ShowState(run->stripe.StateDescr());
+            run->panel.ShowState(run->stripe.State());
         }
     }
     return *run;
@@ -129,7 +126,7 @@ BENCHMARK(BM_StripePanelPaint)
 void BM_ShootPanelShowState(benchmark::State& state) {
     ShootSetUp& run = ShootRun(static_cast<Long>(state.range(0)));
     for (auto _ : state) {
-        run.panel.ShowState({});  // the same count again: no new plot point
+        run.panel.ShowState(ShootingAfter(run.shots));  // the same count: no new plot point
     }
 }
 BENCHMARK(BM_ShootPanelShowState)
@@ -140,9 +137,9 @@ BENCHMARK(BM_ShootPanelShowState)
 
 void BM_StripePanelShowState(benchmark::State& state) {
     StripeSetUp& run = StripeRun(static_cast<Long>(state.range(0)));
-    const std::string text = run.stripe.StateDescr();
+    const quadrix::EstimatorState stripes = run.stripe.State();
     for (auto _ : state) {
-        run.panel.ShowState(text);
+        run.panel.ShowState(stripes);
     }
 }
 BENCHMARK(BM_StripePanelShowState)

@@ -1,5 +1,6 @@
 #include "main_window/frm_main.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLayout>
 #include <QLineEdit>
@@ -9,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
@@ -17,13 +17,9 @@
 #include <limits>
 #include <stdexcept>
 
-#include "estimators/quadrix_shoot.h"
-#include "estimators/quadrix_stripe.h"
 #include "main_window/message_box.h"
 #include "main_window/method_panel.h"
 #include "main_window/program_icon.h"
-#include "runtime/errors.h"
-#include "runtime/number_parser.h"
 
 namespace quadrix {
 namespace {
@@ -31,10 +27,7 @@ namespace {
 const char* const kCaption = "ZEKT Quadrix";
 const std::array<const char*, frmMain::kMethodCount> kMethodCaptions = {"Pi per shoot",
                                                                         "Pi per stripe"};
-const char* const kStartCaption = "&Start";
-const char* const kStopCaption = "&Stop";
 const char* const kInitialStepsText = "Steps per Tick (100 ms)";
-const char* const kInvalidStepsPrompt = "No valid steps per tick!";
 
 // The layout is given in twips; at 96 dots per inch a device-independent pixel
 // is 15 twips, and Qt's high-DPI scaling takes it from there.
@@ -57,11 +50,6 @@ QString Caption(Long method) {
     return QString::fromUtf8(kMethodCaptions.at(static_cast<std::size_t>(method - 1)));
 }
 
-// The estimators join lines with CR LF; a plain-text field wants bare line feeds.
-QString ToDisplayText(const std::string& stateText) {
-    return QString::fromStdString(stateText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 }  // namespace
 
 frmMain::frmMain()
@@ -81,8 +69,8 @@ void frmMain::setVisible(bool visible) {
 }
 
 void frmMain::Form_Initialize() {
-    generators_[0] = std::make_unique<QuadrixShoot>();
-    generators_[1] = std::make_unique<QuadrixStripe>();
+    CalculationWindow& window = *this;
+    controller_ = std::make_unique<CalculationController>(window);
 }
 
 void frmMain::Form_Load() {
@@ -101,56 +89,30 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::tmrCalc_Timer() {
-    // A modal box runs a nested event loop that keeps delivering ticks.
-    if (messageOpen_) {
-        return;
-    }
-    for (Long method = 1; method <= kMethodCount; ++method) {
-        if (!Running(method)) {
-            continue;
-        }
-        try {
-            StepAndShow(method);
-        } catch (const Error& error) {
-            // Stopped first, so that the failure shows once and not at every tick.
-            StopAfterError(method);
-            ShowMessage(QString::fromUtf8(error.what()));
-            return;
-        }
-    }
+    controller_->Tick();
 }
 
 void frmMain::cmdStartStop_Click() {
-    const std::size_t slot = Slot(selectedMethod_);
-    if (!running_[slot] && !IsNumeric(StepsText())) {
-        ShowMessage(QString::fromUtf8(kInvalidStepsPrompt));
-        return;
-    }
-    running_[slot] = !running_[slot];
-    ShowStartStopState(running_[slot]);
+    controller_->StartStop();
 }
 
 void frmMain::cmdReset_Click() {
-    Generators(selectedMethod_).Reset();
-    // Like the output field, the drawing keeps the old run until the next tick.
-    picOutput(selectedMethod_)->ForgetRun();
+    controller_->Reset();
 }
 
 void frmMain::tabMethod_Click() {
-    selectedMethod_ = tabMethod_->currentIndex() + 1;
-    BringPageToFront(selectedMethod_);
+    controller_->SelectTab();
 }
 
 void frmMain::mnuFileExit_Click() {
+    // No tick may come between the exit and the end of the program.
+    tmrCalc_->stop();
     emit ExitChosen();
 }
 
-bool frmMain::Running(Long method) const {
-    return running_[Slot(method)];
-}
-
-Quadrix& frmMain::Generators(Long method) const {
-    return *generators_[Slot(method)];
+void frmMain::closeEvent(QCloseEvent* event) {
+    tmrCalc_->stop();
+    QMainWindow::closeEvent(event);
 }
 
 MethodPanel* frmMain::picOutput(Long method) const {
@@ -208,7 +170,7 @@ void frmMain::CreateControls(QWidget* clientArea) {
 
     picOutput_[0] = CreatePicOutput(1);
 
-    cmdStartStop_ = new QPushButton(QString::fromUtf8(kStartCaption), clientArea);
+    cmdStartStop_ = new QPushButton(QString::fromUtf8(CalculationController::kStartCaption), clientArea);
     cmdStartStop_->setObjectName(QStringLiteral("cmdStartStop"));
     cmdStartStop_->setGeometry(kCmdStartStopRect);
     connect(cmdStartStop_, &QPushButton::clicked, this, &frmMain::cmdStartStop_Click);
@@ -240,7 +202,7 @@ void frmMain::SetTabOrder() {
 }
 
 MethodPanel* frmMain::CreatePicOutput(Long method) const {
-    MethodPanel* panel = MethodPanel::ForGenerator(Generators(method), centralWidget());
+    MethodPanel* panel = MethodPanel::ForMethod(method, centralWidget());
     panel->setObjectName(QStringLiteral("picOutput(%1)").arg(method));
     panel->setAccessibleName(Caption(method) + QStringLiteral(" picture"));
     panel->setGeometry(kPicOutputRect);
@@ -289,6 +251,23 @@ void frmMain::ClearTabs() {
     }
 }
 
+std::string frmMain::StepsText() const {
+    return txtStepsPerTick_->text().toStdString();
+}
+
+void frmMain::LockSteps(bool locked) {
+    txtStepsPerTick_->setReadOnly(locked);
+}
+
+void frmMain::SetStartStopCaption(const std::string& caption) {
+    cmdStartStop_->setText(QString::fromStdString(caption));
+}
+
+// The field takes CR LF as one line break.
+void frmMain::SetOutputText(Long method, const std::string& text) {
+    txtOutput(method)->setPlainText(QString::fromStdString(text));
+}
+
 void frmMain::BringPageToFront(Long method) {
     picOutput(method)->raise();
     QPlainTextEdit* front = txtOutput(method);
@@ -307,33 +286,20 @@ void frmMain::BringPageToFront(Long method) {
     }
 }
 
-void frmMain::StepAndShow(Long method) {
-    Quadrix& generator = Generators(method);
-    generator.DoStep(TextToLong(StepsText()));
-    const std::string stateText = generator.StateDescr();
-    txtOutput(method)->setPlainText(ToDisplayText(stateText));
-    picOutput(method)->ShowState(stateText);
+Long frmMain::SelectedTabIndex() const {
+    return tabMethod_->currentIndex() + 1;
 }
 
-void frmMain::StopAfterError(Long method) {
-    running_[Slot(method)] = false;
-    if (method == selectedMethod_) {
-        ShowStartStopState(false);
-    }
+void frmMain::ShowMessage(const std::string& prompt) {
+    showMessage_(QString::fromStdString(prompt));
 }
 
-void frmMain::ShowStartStopState(bool running) {
-    txtStepsPerTick_->setReadOnly(running);
-    cmdStartStop_->setText(QString::fromUtf8(running ? kStopCaption : kStartCaption));
+void frmMain::ShowState(Long method, const EstimatorState& state) {
+    picOutput(method)->ShowState(state);
 }
 
-void frmMain::ShowMessage(const QString& prompt) {
-    const QScopedValueRollback<bool> open(messageOpen_, true);
-    showMessage_(prompt);
-}
-
-std::string frmMain::StepsText() const {
-    return txtStepsPerTick_->text().toStdString();
+void frmMain::ForgetRun(Long method) {
+    picOutput(method)->ForgetRun();
 }
 
 std::size_t frmMain::Slot(Long method) {

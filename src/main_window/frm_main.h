@@ -8,11 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "estimators/quadrix.h"
+#include "main_window/controller/calculation_controller.h"
+#include "main_window/controller/calculation_window.h"
 #include "main_window/method_panel.h"
 #include "runtime/long_arithmetic.h"
 
 class QAction;
+class QCloseEvent;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -22,19 +24,18 @@ class QTimer;
 
 namespace quadrix {
 
-// The program's only window, "ZEKT Quadrix", and the calculation control behind
-// it. Method 1 estimates pi by shooting, method 2 by stripes; each has a tab, a
-// page (panel and output field) and a running flag. Every 100 ms the timer steps
-// the running methods by the steps-per-tick text and shows their state. Start/Stop
-// and Reset act on the selected method.
+// The program's only window, "ZEKT Quadrix": a tab and a page (panel and output
+// field) per method, Start/Stop and Reset, the steps-per-tick field, the menu
+// and the 100 ms timer. What the buttons, tabs and timer do is the calculation
+// controller's; the window hands it their events and offers it its widgets.
 //
 // Methods are addressed by their 1-based index, like the tabs. The window deletes
 // itself when it is closed, so create it with new.
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, private CalculationWindow {
     Q_OBJECT
 
   public:
-    static constexpr Long kMethodCount = 2;
+    static constexpr Long kMethodCount = CalculationController::kMethodCount;
     static constexpr int kTickMilliseconds = 100;
 
     // Shows a modal message; returns when the user has closed it.
@@ -52,9 +53,10 @@ class frmMain : public QMainWindow {
     void tabMethod_Click();
     void mnuFileExit_Click();
 
-    bool Running(Long method) const;
-    Long SelectedMethod() const { return selectedMethod_; }
-    Quadrix& Generators(Long method) const;
+    bool Running(Long method) const { return controller_->Running(method); }
+    Long SelectedMethod() const { return controller_->SelectedMethod(); }
+    Quadrix& Generators(Long method) const { return controller_->Generators(method); }
+    bool IsMessageOpen() const { return controller_->IsMessageOpen(); }
 
     QTabWidget* tabMethod() const { return tabMethod_; }
     MethodPanel* picOutput(Long method) const;
@@ -68,11 +70,13 @@ class frmMain : public QMainWindow {
 
     // Replaces the modal message box, for instance by a recorder in tests.
     void SetMessageShower(MessageShower shower);
-    bool IsMessageOpen() const { return messageOpen_; }
 
   signals:
     // The menu's exit item was chosen; the start-up module ends the program on it.
     void ExitChosen();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void Form_Initialize();
@@ -86,19 +90,21 @@ class frmMain : public QMainWindow {
     QPlainTextEdit* CreateTxtOutput(Long method) const;
     void LoadPage(Long method);
     void ClearTabs();
-    void BringPageToFront(Long method);
 
-    void StepAndShow(Long method);
-    void StopAfterError(Long method);
-    void ShowStartStopState(bool running);
-    void ShowMessage(const QString& prompt);
-    std::string StepsText() const;
+    // What the controller sees of the window.
+    std::string StepsText() const override;
+    void LockSteps(bool locked) override;
+    void SetStartStopCaption(const std::string& caption) override;
+    void SetOutputText(Long method, const std::string& text) override;
+    void BringPageToFront(Long method) override;
+    Long SelectedTabIndex() const override;
+    void ShowMessage(const std::string& prompt) override;
+    void ShowState(Long method, const EstimatorState& state) override;
+    void ForgetRun(Long method) override;
 
     static std::size_t Slot(Long method);
 
-    std::array<bool, kMethodCount> running_{};
-    Long selectedMethod_ = 0;
-    std::array<std::unique_ptr<Quadrix>, kMethodCount> generators_;
+    std::unique_ptr<CalculationController> controller_;
 
     QTabWidget* tabMethod_ = nullptr;
     std::array<MethodPanel*, kMethodCount> picOutput_{};
@@ -111,7 +117,6 @@ class frmMain : public QMainWindow {
     QAction* mnuFileExit_ = nullptr;
 
     bool loaded_ = false;
-    bool messageOpen_ = false;
     MessageShower showMessage_;
 };
 

@@ -6,9 +6,8 @@
 #include <QPen>
 
 #include <stdexcept>
+#include <string>
 
-#include "estimators/quadrix_shoot.h"
-#include "estimators/quadrix_stripe.h"
 #include "main_window/convergence_plot_painter.h"
 #include "main_window/panel_colours.h"
 #include "main_window/shoot_panel.h"
@@ -22,14 +21,15 @@ constexpr double kCaptionGap = 2.0;
 
 }  // namespace
 
-MethodPanel* MethodPanel::ForGenerator(const Quadrix& generator, QWidget* parent) {
-    if (const auto* shoot = dynamic_cast<const QuadrixShoot*>(&generator)) {
-        return new ShootPanel(*shoot, parent);
+MethodPanel* MethodPanel::ForMethod(Long method, QWidget* parent) {
+    switch (method) {
+        case 1:
+            return new ShootPanel(parent);
+        case 2:
+            return new StripePanel(parent);
+        default:
+            throw std::out_of_range("no drawing for method " + std::to_string(method));
     }
-    if (const auto* stripe = dynamic_cast<const QuadrixStripe*>(&generator)) {
-        return new StripePanel(*stripe, parent);
-    }
-    throw std::invalid_argument("no drawing for this kind of estimator");
 }
 
 MethodPanel::MethodPanel(QWidget* parent) : QFrame(parent) {

@@ -5,16 +5,15 @@
 #include <QString>
 
 #include <optional>
-#include <string>
 
+#include "estimators/estimator_state.h"
 #include "main_window/panel_models/convergence_plot.h"
+#include "runtime/long_arithmetic.h"
 
 class QPainter;
 class QPaintEvent;
 
 namespace quadrix {
-
-class Quadrix;
 
 // A method's white panel with a drawing of what the method does: a square view
 // on the left, the run's error plot on the right and a caption line below. It
@@ -25,11 +24,11 @@ class MethodPanel : public QFrame {
     Q_OBJECT
 
   public:
-    // The panel for that estimator, which must outlive the panel's use of it.
-    static MethodPanel* ForGenerator(const Quadrix& generator, QWidget* parent);
+    // The panel of method 1 (shooting) or 2 (stripes).
+    static MethodPanel* ForMethod(Long method, QWidget* parent);
 
-    // The method's output field has just been given this state text.
-    virtual void ShowState(const std::string& stateText) = 0;
+    // The method's output field has just been given the text of this state.
+    virtual void ShowState(const EstimatorState& state) = 0;
     // The method was reset: the drawing stays until its next state.
     virtual void ForgetRun() = 0;
 

@@ -2,18 +2,15 @@
 
 #include <QPainter>
 
-#include "estimators/quadrix_shoot.h"
 #include "main_window/dot_layer.h"
 #include "main_window/panel_colours.h"
 
 namespace quadrix {
 
-ShootPanel::ShootPanel(const QuadrixShoot& shoot, QWidget* parent)
-    : ModelPanel(parent), shoot_(shoot) {}
+ShootPanel::ShootPanel(QWidget* parent) : ModelPanel(parent) {}
 
-// The text says nothing the estimator cannot tell more cheaply and exactly.
-void ShootPanel::ShowState(const std::string& /*stateText*/) {
-    model_.Update(ShootPanelModel::Read(shoot_));
+void ShootPanel::ShowState(const EstimatorState& state) {
+    model_.Update(std::get<ShootState>(state));
     update();
 }
 

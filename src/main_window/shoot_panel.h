@@ -5,8 +5,6 @@
 
 namespace quadrix {
 
-class QuadrixShoot;
-
 // The shooting method's panel: the latest shots as dots in the unit square, hits
 // in blue and misses in orange, under the quarter circle's arc.
 class ShootPanel : public ModelPanel<ShootPanelModel> {
@@ -15,19 +13,15 @@ class ShootPanel : public ModelPanel<ShootPanelModel> {
   public:
     static constexpr double kDotRadius = 1.3;
 
-    // Reads the estimator's state whenever it is shown one.
-    ShootPanel(const QuadrixShoot& shoot, QWidget* parent);
+    explicit ShootPanel(QWidget* parent);
 
-    void ShowState(const std::string& stateText) override;
+    void ShowState(const EstimatorState& state) override;
 
   protected:
     void PaintSquare(QPainter& painter, const QRectF& square) const override;
     QString ReferenceLabel() const override;
     QString CountName() const override;
     QString Caption() const override;
-
-  private:
-    const QuadrixShoot& shoot_;
 };
 
 }  // namespace quadrix

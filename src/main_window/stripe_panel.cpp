@@ -9,9 +9,7 @@
 #include <iterator>
 #include <vector>
 
-#include "estimators/quadrix.h"
 #include "main_window/panel_colours.h"
-#include "runtime/number_text.h"
 
 namespace quadrix {
 namespace {
@@ -41,12 +39,10 @@ QPolygonF InSquareUnits(const QPolygonF& unitArea, const QRectF& square) {
 
 }  // namespace
 
-StripePanel::StripePanel(const Quadrix& stripe, QWidget* parent)
-    : ModelPanel(parent), stripe_(stripe) {}
+StripePanel::StripePanel(QWidget* parent) : ModelPanel(parent) {}
 
-// Reading the bounds from the estimator would sum all the stripes again.
-void StripePanel::ShowState(const std::string& stateText) {
-    model_.Update(StripePanelModel::Read(stripe_.Count(), stateText, DecimalSeparator()));
+void StripePanel::ShowState(const EstimatorState& state) {
+    model_.Update(std::get<StripeState>(state));
     update();
 }
 

@@ -13,10 +13,9 @@ class StripePanel : public ModelPanel<StripePanelModel> {
     Q_OBJECT
 
   public:
-    // Reads the stripe count from the estimator and the bounds from its state text.
-    StripePanel(const Quadrix& stripe, QWidget* parent);
+    explicit StripePanel(QWidget* parent);
 
-    void ShowState(const std::string& stateText) override;
+    void ShowState(const EstimatorState& state) override;
 
   protected:
     void PaintSquare(QPainter& painter, const QRectF& square) const override;
@@ -27,8 +26,6 @@ class StripePanel : public ModelPanel<StripePanelModel> {
   private:
     void PaintRectangles(QPainter& painter, const QRectF& square) const;
     void PaintBand(QPainter& painter, const QRectF& square) const;
-
-    const Quadrix& stripe_;
 };
 
 }  // namespace quadrix

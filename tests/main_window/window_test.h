@@ -13,10 +13,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <ostream>
 
 #include "main_window/frm_main.h"
+#include "main_window/shoot_panel.h"
+#include "main_window/stripe_panel.h"
+#include "estimators/quadrix_shoot.h"
 
 // Lets GoogleTest print texts in its failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -24,6 +26,10 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace quadrix::testing {
+
+inline QString Line(const QString& text, int index) {
+    return text.split('\n').value(index);
+}
 
 // A loaded and shown window whose message boxes are recorded instead of shown.
 // Its timer is stopped: the tests run the ticks themselves, one at a time.
@@ -74,10 +80,20 @@ class WindowTest : public ::testing::Test {
     void Tick() { window_->tmrCalc_Timer(); }
 
     QString Output(Long method) { return window_->txtOutput(method)->toPlainText(); }
-    QString Caption() { return window_->cmdStartStop()->text(); }
-    bool StepsLocked() { return window_->txtStepsPerTick()->isReadOnly(); }
+    const ShootPanelModel& ShootDrawing() {
+        return qobject_cast<ShootPanel*>(window_->picOutput(1))->Model();
+    }
+    const StripePanelModel& StripeDrawing() {
+        return qobject_cast<StripePanel*>(window_->picOutput(2))->Model();
+    }
 
-    // Shows the window on the screen and makes it the active one, as keyboard input needs.
+    // The button's caption and the field's lock as a Start (true) or a Stop left them.
+    void ExpectStartStopShows(bool started) {
+        EXPECT_EQ(window_->cmdStartStop()->text(), started ? "&Stop" : "&Start");
+        EXPECT_EQ(window_->txtStepsPerTick()->isReadOnly(), started);
+    }
+
+    // Makes the window the active one, as keyboard input needs.
     void Activate() {
         window_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.data()));
@@ -85,10 +101,6 @@ class WindowTest : public ::testing::Test {
 
     // The widget the user sees at a point of the client area.
     QWidget* VisibleAt(const QPoint& point) { return window_->centralWidget()->childAt(point); }
-
-    static bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 5000) {
-        return QTest::qWaitFor(condition, milliseconds);
-    }
 
     QPointer<frmMain> window_;
     QStringList prompts_;

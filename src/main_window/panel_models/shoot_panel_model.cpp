@@ -4,53 +4,25 @@
 #include <cmath>
 #include <cstddef>
 #include <numbers>
-#include <utility>
 
-#include "estimators/quadrix_shoot.h"
 #include "main_window/panel_models/counter_sequence_reader.h"
 #include "main_window/panel_models/interval_caption.h"
 #include "main_window/panel_models/wilson_interval.h"
-#include "runtime/errors.h"
 #include "runtime/number_text.h"
 #include "runtime/random_source.h"
 
 namespace quadrix {
 
-ShootPanelModel::State ShootPanelModel::Read(const QuadrixShoot& shoot) {
-    State state;
-    state.hits = shoot.HitCount();
-    state.shots = shoot.ShootCount();
-    state.countedShotsEnd = shoot.CountedShotsEnd();
-    try {
-        state.piRounded = shoot.PiRounded();
-    } catch (const Error&) {
-        state.piRounded.reset();
-    }
-    return state;
-}
-
-void ShootPanelModel::Update(const State& state) {
-    const bool newRun = runForgotten_ || !hasState_ || state.shots < shots_;
-    std::deque<Run> runs = RunsAfter(state, newRun);
-    std::vector<Dot> dots = DotsOf(runs);
-    std::string caption = CaptionOf(state);
-    ConvergencePlot plot = newRun ? ConvergencePlot() : plot_;
-    const bool stepped = newRun || state.shots != shots_;
-    if (stepped && state.shots > 0 && state.piRounded.has_value()) {
-        plot.Add(static_cast<double>(state.shots), *state.piRounded - std::numbers::pi);
-    }
-
-    runs_ = std::move(runs);
-    dots_ = std::move(dots);
-    caption_ = std::move(caption);
-    plot_ = std::move(plot);
-    shots_ = state.shots;
-    hasState_ = true;
-    runForgotten_ = false;
+void ShootPanelModel::Update(const ShootState& state) {
+    const bool newRun = run_.StartsNewRun(state.shootCount);
+    runs_ = RunsAfter(state, newRun);
+    dots_ = DotsOf(runs_);
+    caption_ = CaptionOf(state);
+    run_.Take(state.shootCount, state.piRounded);
 }
 
 std::optional<ConvergencePlot::Line> ShootPanelModel::ReferenceLine() const {
-    if (plot_.Empty()) {
+    if (run_.Plot().Empty()) {
         return std::nullopt;
     }
     constexpr double kHitShare = std::numbers::pi / 4.0;
@@ -60,9 +32,10 @@ std::optional<ConvergencePlot::Line> ShootPanelModel::ReferenceLine() const {
 
 // The shots since the last update are the latest DoStep's, which end where the
 // estimator says; older runs are kept until kMaxDots newer shots cover them.
-std::deque<ShootPanelModel::Run> ShootPanelModel::RunsAfter(const State& state, bool newRun) const {
+std::deque<ShootPanelModel::Run> ShootPanelModel::RunsAfter(const ShootState& state,
+                                                           bool newRun) const {
     std::deque<Run> runs = newRun ? std::deque<Run>() : runs_;
-    const Long newShots = newRun ? state.shots : state.shots - shots_;
+    const Long newShots = newRun ? state.shootCount : state.shootCount - run_.Count();
     if (!state.countedShotsEnd.has_value()) {
         return {};
     }
@@ -108,11 +81,11 @@ std::vector<ShootPanelModel::Dot> ShootPanelModel::DotsOf(const std::deque<Run>&
     return dots;
 }
 
-std::string ShootPanelModel::CaptionOf(const State& state) {
-    if (state.shots < 1) {
+std::string ShootPanelModel::CaptionOf(const ShootState& state) {
+    if (state.shootCount < 1) {
         return {};
     }
-    const WilsonInterval interval(state.hits, state.shots);
+    const WilsonInterval interval(state.hitCount, state.shootCount);
     return IntervalCaption::Text("95%: ", 4.0 * interval.Lower(), 4.0 * interval.Upper(),
                                  DecimalSeparator());
 }

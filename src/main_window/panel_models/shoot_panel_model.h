@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "estimators/shoot_state.h"
 #include "main_window/panel_models/convergence_plot.h"
+#include "main_window/panel_models/method_run.h"
 #include "runtime/long_arithmetic.h"
 
 namespace quadrix {
-
-class QuadrixShoot;
 
 // What the shooting method's panel draws, without pixels: the latest shots in
 // the unit square, a 95% interval for pi with the digits it settles, and the
@@ -21,14 +21,6 @@ class ShootPanelModel {
   public:
     static constexpr Long kMaxDots = 2000;
 
-    // The estimator's state after a tick, read once.
-    struct State {
-        Long hits = 0;
-        Long shots = 0;
-        std::optional<std::uint64_t> countedShotsEnd;  // see QuadrixShoot::CountedShotsEnd
-        std::optional<double> piRounded;               // none where reading it failed
-    };
-
     // A shot in the unit square, x to the right and y upwards.
     struct Dot {
         double x;
@@ -36,20 +28,17 @@ class ShootPanelModel {
         bool hit;
     };
 
-    // Reads the state; an estimate that cannot be computed (0/0, Overflow) is left out.
-    static State Read(const QuadrixShoot& shoot);
-
-    // Takes the state after a tick; all of the drawing changes at once, or none of it.
-    void Update(const State& state);
+    // Takes the estimator's state after a tick.
+    void Update(const ShootState& state);
     // The method was reset: the next Update starts a new run.
-    void ForgetRun() { runForgotten_ = true; }
+    void ForgetRun() { run_.Forget(); }
 
-    bool HasState() const { return hasState_; }
+    bool HasState() const { return run_.HasState(); }
     // The latest shots counted, at most kMaxDots, oldest first.
     const std::vector<Dot>& Dots() const { return dots_; }
     // Empty before the first shot.
     const std::string& Caption() const { return caption_; }
-    const ConvergencePlot& Plot() const { return plot_; }
+    const ConvergencePlot& Plot() const { return run_.Plot(); }
     // The error a shooting run of n shots has to expect, one standard deviation
     // of 4 * hits / n: 4 sqrt(p (1 - p) / n) with p = pi / 4. None while the plot is empty.
     std::optional<ConvergencePlot::Line> ReferenceLine() const;
@@ -61,17 +50,14 @@ class ShootPanelModel {
         Long shots;
     };
 
-    std::deque<Run> RunsAfter(const State& state, bool newRun) const;
+    std::deque<Run> RunsAfter(const ShootState& state, bool newRun) const;
     static std::vector<Dot> DotsOf(const std::deque<Run>& runs);
-    static std::string CaptionOf(const State& state);
+    static std::string CaptionOf(const ShootState& state);
 
-    bool hasState_ = false;
-    bool runForgotten_ = false;
-    Long shots_ = 0;
+    MethodRun run_;
     std::deque<Run> runs_;  // the latest shots counted, newest last, kMaxDots at most
     std::vector<Dot> dots_;
     std::string caption_;
-    ConvergencePlot plot_;
 };
 
 }  // namespace quadrix

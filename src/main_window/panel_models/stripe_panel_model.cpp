@@ -4,11 +4,8 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <numbers>
-#include <utility>
 
 #include "main_window/panel_models/interval_caption.h"
-#include "main_window/panel_models/state_text_reader.h"
 #include "runtime/number_text.h"
 
 namespace quadrix {
@@ -22,49 +19,28 @@ double HeightAtEdge(std::int64_t edge, std::int64_t count) {
 
 }  // namespace
 
-StripePanelModel::State StripePanelModel::Read(Long count, std::string_view stateText,
-                                               std::string_view separator) {
-    const StateTextReader reader(stateText, separator);
-    State state;
-    state.count = count;
-    state.piBelow = reader.Value("PiBelow");
-    state.piAbove = reader.Value("PiAbove");
-    state.piRounded = reader.Value("PiRounded");
-    return state;
-}
-
-void StripePanelModel::Update(const State& state) {
-    const bool newRun = runForgotten_ || !hasState_;
-    std::string caption = CaptionOf(state);
-    ConvergencePlot plot = newRun ? ConvergencePlot() : plot_;
-    const bool stepped = newRun || state.count != count_;
-    if (stepped && state.count >= 1 && state.piRounded.has_value()) {
-        plot.Add(static_cast<double>(state.count), *state.piRounded - std::numbers::pi);
-    }
-
-    caption_ = std::move(caption);
-    plot_ = std::move(plot);
-    count_ = state.count;
-    hasState_ = true;
-    runForgotten_ = false;
+void StripePanelModel::Update(const StripeState& state) {
+    caption_ = IntervalCaption::Text("", state.piBelow, state.piAbove, DecimalSeparator());
+    run_.Take(state.count, state.piRounded);
 }
 
 bool StripePanelModel::ShowsRectangles(double squareSide) const {
-    return hasState_ && count_ >= 1 && count_ <= kMaxRectangles &&
-           squareSide / static_cast<double>(count_) >= kMinStripePixels;
+    return HasState() && Count() >= 1 && Count() <= kMaxRectangles &&
+           squareSide / static_cast<double>(Count()) >= kMinStripePixels;
 }
 
 std::vector<StripePanelModel::Stripe> StripePanelModel::Rectangles() const {
-    if (!hasState_ || count_ < 1 || count_ > kMaxRectangles) {
+    const Long count = Count();
+    if (!HasState() || count < 1 || count > kMaxRectangles) {
         return {};
     }
     std::vector<Stripe> stripes;
-    stripes.reserve(static_cast<std::size_t>(count_));
-    const auto width = 1.0 / static_cast<double>(count_);
-    for (Long stripe = 0; stripe < count_; ++stripe) {
+    stripes.reserve(static_cast<std::size_t>(count));
+    const auto width = 1.0 / static_cast<double>(count);
+    for (Long stripe = 0; stripe < count; ++stripe) {
         stripes.push_back({static_cast<double>(stripe) * width,
-                           static_cast<double>(stripe + 1) * width, HeightAtEdge(stripe, count_),
-                           HeightAtEdge(stripe + 1, count_)});
+                           static_cast<double>(stripe + 1) * width, HeightAtEdge(stripe, count),
+                           HeightAtEdge(stripe + 1, count)});
     }
     return stripes;
 }
@@ -73,10 +49,10 @@ std::vector<StripePanelModel::Stripe> StripePanelModel::Rectangles() const {
 // that stripe's left edge floor(a count); the lower one is lowest in the stripe
 // holding the end of the column, at its right edge ceil(b count).
 std::vector<StripePanelModel::Column> StripePanelModel::Band(int columns) const {
-    if (!hasState_ || count_ < 1 || columns < 1) {
+    const std::int64_t count = Count();
+    if (!HasState() || count < 1 || columns < 1) {
         return {};
     }
-    const std::int64_t count = count_;
     std::vector<Column> band;
     band.reserve(static_cast<std::size_t>(columns));
     for (std::int64_t column = 0; column < columns; ++column) {
@@ -87,13 +63,6 @@ std::vector<StripePanelModel::Column> StripePanelModel::Band(int columns) const 
              HeightAtEdge(std::min(lastEdge, count), count), HeightAtEdge(firstStripe, count)});
     }
     return band;
-}
-
-std::string StripePanelModel::CaptionOf(const State& state) {
-    if (!state.piBelow.has_value() || !state.piAbove.has_value()) {
-        return {};
-    }
-    return IntervalCaption::Text("", *state.piBelow, *state.piAbove, DecimalSeparator());
 }
 
 }  // namespace quadrix

@@ -2,10 +2,11 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "estimators/stripe_state.h"
 #include "main_window/panel_models/convergence_plot.h"
+#include "main_window/panel_models/method_run.h"
 #include "runtime/long_arithmetic.h"
 
 namespace quadrix {
@@ -21,14 +22,6 @@ class StripePanelModel {
     static constexpr double kMinStripePixels = 2.0;
     // The most rectangles ever drawn, whatever the square's size.
     static constexpr Long kMaxRectangles = 1024;
-
-    // The estimator's state after a tick, read once.
-    struct State {
-        Long count = 0;
-        std::optional<double> piBelow;
-        std::optional<double> piAbove;
-        std::optional<double> piRounded;
-    };
 
     // Stripe [left, right) of the unit square with the heights of its upper
     // (left edge) and lower (right edge) rectangle.
@@ -48,17 +41,13 @@ class StripePanelModel {
         double top;
     };
 
-    // Reads the bounds from the state text the estimator has just given, instead
-    // of summing all the stripes again.
-    static State Read(Long count, std::string_view stateText, std::string_view separator);
-
-    // Takes the state after a tick; all of the drawing changes at once, or none of it.
-    void Update(const State& state);
+    // Takes the estimator's state after a tick.
+    void Update(const StripeState& state);
     // The method was reset: the next Update starts a new run.
-    void ForgetRun() { runForgotten_ = true; }
+    void ForgetRun() { run_.Forget(); }
 
-    bool HasState() const { return hasState_; }
-    Long Count() const { return count_; }
+    bool HasState() const { return run_.HasState(); }
+    Long Count() const { return run_.Count(); }
 
     // Whether each stripe is at least kMinStripePixels wide in a square of that side.
     bool ShowsRectangles(double squareSide) const;
@@ -67,20 +56,15 @@ class StripePanelModel {
     // The band cut into that many columns of equal width.
     std::vector<Column> Band(int columns) const;
 
-    // Empty when a bound is missing.
+    // Empty before the first state.
     const std::string& Caption() const { return caption_; }
-    const ConvergencePlot& Plot() const { return plot_; }
+    const ConvergencePlot& Plot() const { return run_.Plot(); }
     // The least-squares line through the plot.
-    std::optional<ConvergencePlot::Line> ReferenceLine() const { return plot_.FittedLine(); }
+    std::optional<ConvergencePlot::Line> ReferenceLine() const { return Plot().FittedLine(); }
 
   private:
-    static std::string CaptionOf(const State& state);
-
-    bool hasState_ = false;
-    bool runForgotten_ = false;
-    Long count_ = 0;
+    MethodRun run_;
     std::string caption_;
-    ConvergencePlot plot_;
 };
 
 }  // namespace quadrix

@@ -8,7 +8,6 @@
 #include "main_window/panel_models/counter_sequence_reader.h"
 #include "main_window/panel_models/decimal_digits.h"
 #include "main_window/panel_models/interval_caption.h"
-#include "main_window/panel_models/state_text_reader.h"
 #include "main_window/panel_models/wilson_interval.h"
 #include "runtime/counter_random_sequence.h"
 
@@ -115,18 +114,6 @@ TEST(IntervalCaption, ClaimsOnlyDigitsBothShownEndsCarry) {
     }
 }
 
-TEST(StateTextReader, ReadsWholeLabelsWithTheLocaleSeparatorAndOnlyPlainNumbers) {
-    const StateTextReader reader(
-        "PiRounded:  abc\r\nPiAbove:    3,5\r\nPiBelow:    \r\nTiny:       1,86264514923096E-09",
-        ",");
-    EXPECT_EQ(reader.Value("PiAbove"), 3.5);
-    EXPECT_EQ(reader.Value("Tiny"), 1.86264514923096E-09);
-    EXPECT_EQ(reader.Value("PiRounded"), std::nullopt);
-    EXPECT_EQ(reader.Value("PiBelow"), std::nullopt);
-    EXPECT_EQ(reader.Value("Count"), std::nullopt);
-    EXPECT_EQ(reader.Value("Pi"), std::nullopt);  // only whole labels
-    EXPECT_EQ(reader.Value("PiAbov"), std::nullopt);
-}
 
 }  // namespace
 }  // namespace quadrix

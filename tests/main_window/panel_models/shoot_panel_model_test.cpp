@@ -41,7 +41,7 @@ class ShootPanelModelTest : public ::testing::Test {
   protected:
     void Step(Long shots) {
         shoot_.DoStep(shots);
-        model_.Update(ShootPanelModel::Read(shoot_));
+        model_.Update(shoot_.Snapshot());
     }
 
     std::vector<Shot> Drawn() const {
@@ -131,25 +131,12 @@ TEST_F(ShootPanelModelTest, CaptionIntervalHoldsTheEstimateAndNarrows) {
     EXPECT_NE(model_.Caption().find("\u03c0 = 3.1"), std::string::npos) << model_.Caption();
 }
 
-// Counts every shot a hit without drawing, to reach the Overflow of PiRounded.
-class AlwaysHitSource : public RandomSource {
-  public:
-    double Next() override { return 0.0; }
-    std::int64_t CountHits(std::int64_t shots) override { return shots; }
-};
-
-TEST(ShootPanelModel, AFailingEstimateIsLeftOutOfThePlotAndNoSequenceLeavesNoDots) {
-    AlwaysHitSource source;
-    QuadrixShoot shoot(source);
-    EXPECT_EQ(ShootPanelModel::Read(shoot).piRounded, std::nullopt);  // 0 / 0
-    shoot.DoStep(536870912);                                          // HitCount * 4 leaves Long
-    const ShootPanelModel::State state = ShootPanelModel::Read(shoot);
-    EXPECT_EQ(state.piRounded, std::nullopt);
-    EXPECT_EQ(state.countedShotsEnd, std::nullopt);
+// A state that tells no place in the sequence (another source) has no dots.
+TEST(ShootPanelModel, NoPlaceInTheSequenceLeavesNoDots) {
     ShootPanelModel model;
-    model.Update(state);
-    EXPECT_TRUE(model.Plot().Empty());
+    model.Update(ShootState{4.0, 10, 10, 0, std::nullopt});
     EXPECT_TRUE(model.Dots().empty());
+    EXPECT_EQ(model.Plot().Points().size(), 1u);
     EXPECT_FALSE(model.Caption().empty());
 }
 

@@ -25,7 +25,7 @@ class StripePanelModelTest : public ::testing::Test {
     }
 
     void Show() {
-        model_.Update(StripePanelModel::Read(stripe_.Count(), stripe_.StateDescr(), "."));
+        model_.Update(stripe_.Snapshot());
     }
 
     QuadrixStripe stripe_;
@@ -60,7 +60,7 @@ TEST_F(StripePanelModelTest, RectanglesOnlyWhileAStripeIsTwoPixelsWide) {
     Show();
     EXPECT_TRUE(model_.ShowsRectangles(128.0));
     EXPECT_FALSE(model_.ShowsRectangles(127.0));
-    model_.Update(StripePanelModel::Read(StripePanelModel::kMaxRectangles * 2, "", "."));
+    model_.Update(StripeState{3.0, 3.1, 3.0, StripePanelModel::kMaxRectangles * 2});
     EXPECT_FALSE(model_.ShowsRectangles(1e12));
     EXPECT_TRUE(model_.Rectangles().empty());  // never one per stripe at huge counts
 }
@@ -88,7 +88,7 @@ TEST_F(StripePanelModelTest, BandHoldsBothStepCurves) {
 
 // A stripe far narrower than a column: the band spans no more than the curve falls across it.
 TEST_F(StripePanelModelTest, BandNarrowsToTheCurve) {
-    model_.Update(StripePanelModel::Read(Long{1} << 30, "", "."));
+    model_.Update(StripeState{3.0, 3.1, 3.0, Long{1} << 30});
     for (const StripePanelModel::Column& column : model_.Band(140)) {
         EXPECT_NEAR(column.top, Curve(column.left), 1e-7) << column.left;
         EXPECT_NEAR(column.bottom, Curve(std::min(column.right, 1.0)), 1e-7) << column.left;
@@ -99,14 +99,6 @@ TEST_F(StripePanelModelTest, CaptionGivesTheBracketAndTheDigitsBothBoundsShare) 
     stripe_.Count(1 << 20);
     Show();
     EXPECT_EQ(model_.Caption(), "[3.1415907, 3.1415945]  \u03c0 = 3.14159\u2026");
-}
-
-TEST_F(StripePanelModelTest, MissingValuesLeaveOutCaptionAndPlotPointButNotTheStripes) {
-    model_.Update(StripePanelModel::Read(8, "PiRounded:  x\r\nPiAbove:    3.3", "."));
-    EXPECT_TRUE(model_.HasState());
-    EXPECT_TRUE(model_.Caption().empty());
-    EXPECT_TRUE(model_.Plot().Empty());
-    EXPECT_EQ(model_.Rectangles().size(), 8u);
 }
 
 TEST_F(StripePanelModelTest, PlotsOnePointPerTickThatDoubledUntilAReset) {

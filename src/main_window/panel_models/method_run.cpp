@@ -1,0 +1,24 @@
+#include "main_window/panel_models/method_run.h"
+
+#include <numbers>
+
+namespace quadrix {
+
+bool MethodRun::StartsNewRun(Long count) const {
+    return forgotten_ || !hasState_ || count < count_;
+}
+
+void MethodRun::Take(Long count, double piRounded) {
+    const bool newRun = StartsNewRun(count);
+    if (newRun) {
+        plot_ = ConvergencePlot();
+    }
+    if ((newRun || count != count_) && count >= 1) {
+        plot_.Add(static_cast<double>(count), piRounded - std::numbers::pi);
+    }
+    count_ = count;
+    hasState_ = true;
+    forgotten_ = false;
+}
+
+}  // namespace quadrix

@@ -1,0 +1,121 @@
+#include <QAbstractButton>
+#include <QMessageBox>
+
+#include <algorithm>
+
+#include "main_window/window_test.h"
+
+namespace quadrix::testing {
+namespace {
+
+class MainWindow : public WindowTest {};
+
+TEST_F(MainWindow, SelectingATabByMouseOrKeyBringsItsPageToTheFront) {
+    const QPoint outputCentre = Window().txtOutput(1)->geometry().center();
+    const QPoint panelCentre = Window().picOutput(1)->geometry().center();
+    const auto expectInFront = [&](Long method) {
+        EXPECT_EQ(Window().SelectedMethod(), method);
+        EXPECT_EQ(VisibleAt(panelCentre), Window().picOutput(method));
+        EXPECT_TRUE(Window().txtOutput(method)->isAncestorOf(VisibleAt(outputCentre)));
+    };
+    expectInFront(1);
+    SelectTab(2);
+    expectInFront(2);
+    SelectTab(1);
+    expectInFront(1);
+    Activate();
+    Window().tabMethod()->tabBar()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Window().tabMethod()->tabBar(), Qt::Key_Right);
+    expectInFront(2);
+}
+
+// The field shows the state text's four lines; the drawing shows the same shots.
+TEST_F(MainWindow, ATickShowsTheStateInTheFieldAndTheDrawingWhileTheStepsAreLocked) {
+    StartMethod(1, "10");
+    QTest::keyClicks(Window().txtStepsPerTick(), "5");
+    EXPECT_EQ(Window().txtStepsPerTick()->text(), "10");
+    Tick();
+    const std::string text = Window().Generators(1).StateDescr();
+    EXPECT_EQ(Window().txtOutput(1)->blockCount(), 4);
+    EXPECT_EQ(Output(1), QString::fromStdString(text).replace("\r\n", "\n"));
+    const auto& dots = ShootDrawing().Dots();
+    ASSERT_EQ(dots.size(), 10u);
+    const auto hits = std::count_if(dots.begin(), dots.end(), [](const auto& dot) { return dot.hit; });
+    EXPECT_EQ(hits, static_cast<const QuadrixShoot&>(Window().Generators(1)).HitCount());
+    EXPECT_FALSE(StripeDrawing().HasState());
+}
+
+TEST_F(MainWindow, ScreenReadersFindEveryControlByName) {
+    const std::vector<std::pair<QWidget*, QString>> names = {
+        {Window().tabMethod(), "Method"},
+        {Window().txtStepsPerTick(), "Steps per tick"},
+        {Window().picOutput(1), "Pi per shoot picture"},
+        {Window().picOutput(2), "Pi per stripe picture"},
+        {Window().txtOutput(1), "Pi per shoot output"},
+        {Window().txtOutput(2), "Pi per stripe output"},
+    };
+    for (const auto& [widget, name] : names) {
+        EXPECT_EQ(widget->accessibleName(), name);
+    }
+    EXPECT_EQ(Window().cmdStartStop()->text(), "&Start");
+    EXPECT_EQ(Window().cmdReset()->text(), "&Reset");
+}
+
+// Neither the exit item nor the frame's close button leaves the timer running.
+TEST_F(MainWindow, ExitAndCloseStopTheTimerFirst) {
+    StartMethod(1, "5");
+    Window().tmrCalc()->start();
+    Window().mnuFileExit()->trigger();
+    EXPECT_FALSE(Window().tmrCalc()->isActive());
+
+    QPointer<frmMain> other = new frmMain;
+    other->show();
+    QPointer<QTimer> timer = other->tmrCalc();
+    ASSERT_TRUE(timer->isActive());
+    other->close();
+    EXPECT_FALSE(timer.isNull() || timer->isActive());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(other.isNull());
+}
+
+// The real modal box runs a nested event loop in which the timer keeps firing:
+// each failing method shows its own box, one at a time, each closed by OK.
+TEST(MessageBoxShown, OneBoxAtATimeWhileTheTimerTicks) {
+    QPointer<frmMain> window = new frmMain;
+    window->show();
+    window->txtStepsPerTick()->setText("3000000000");  // a number beyond Long
+    window->cmdStartStop()->click();
+    window->tabMethod()->setCurrentIndex(1);
+    window->cmdStartStop()->click();
+
+    QStringList prompts;
+    int mostBoxes = 0;
+    QTimer closer;
+    int polls = 0;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        const auto boxes = window->findChildren<QMessageBox*>();
+        const auto shown = std::count_if(boxes.begin(), boxes.end(),
+                                         [](QMessageBox* box) { return box->isVisible(); });
+        mostBoxes = std::max(mostBoxes, static_cast<int>(shown));
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || ++polls % 6 != 0) {
+            return;  // each box stays open for a few ticks
+        }
+        EXPECT_EQ(box->windowTitle(), "Quadrix");
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->buttons().size(), 1);
+        prompts.append(box->text());
+        box->button(QMessageBox::Ok)->click();
+    });
+    closer.start(60);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prompts.size() == 2; }, 10000));
+    QTest::qWait(300);
+    EXPECT_EQ(prompts, (QStringList{"Overflow", "Overflow"}));
+    EXPECT_EQ(mostBoxes, 1);
+    EXPECT_FALSE(window->Running(1) || window->Running(2));
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+}  // namespace quadrix::testing

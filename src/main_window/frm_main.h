@@ -57,6 +57,7 @@ class frmMain : public QMainWindow, private CalculationWindow {
     Long SelectedMethod() const { return controller_->SelectedMethod(); }
     Quadrix& Generators(Long method) const { return controller_->Generators(method); }
     bool IsMessageOpen() const { return controller_->IsMessageOpen(); }
+    const CalculationController& Controller() const { return *controller_; }
 
     QTabWidget* tabMethod() const { return tabMethod_; }
     MethodPanel* picOutput(Long method) const;

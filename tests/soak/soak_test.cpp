@@ -15,9 +15,15 @@
 #include <sstream>
 #include <string>
 
-#include "controller_driver.h"
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
 #include "main_window/frm_main.h"
 #include "memory_use.h"
+#include "support/checked_desk.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // A quarantine of 16 MiB of freed memory instead of 256: it still holds the
@@ -31,7 +37,46 @@ extern "C" const char* __asan_default_options() {  // NOLINT(bugprone-reserved-i
 namespace quadrix::testing {
 namespace {
 
-using fuzzing::ControllerDriver;
+// The real window, driven through its handlers. Its message boxes are
+// answered at once, after one tick inside them.
+class WindowDesk : public CheckedDesk {
+  public:
+    WindowDesk(frmMain& window, FaultHandler onFault)
+        : CheckedDesk(std::move(onFault)), window_(window) {
+        window_.SetMessageShower([this](const QString& /*prompt*/) { InsideBox(); });
+    }
+
+    const CalculationController& Controller() const override { return controller_; }
+
+  protected:
+    View Seen() const override {
+        View view{window_.cmdStartStop()->text().toStdString(),
+                  window_.txtStepsPerTick()->isReadOnly(),
+                  {}};
+        for (Long method = 1; method <= 2; ++method) {
+            // The field shows CR LF as one line break.
+            view.outputs.at(static_cast<std::size_t>(method - 1)) =
+                window_.txtOutput(method)->toPlainText().replace('\n', "\r\n").toStdString();
+        }
+        return view;
+    }
+    std::string StepsText() const override { return window_.txtStepsPerTick()->text().toStdString(); }
+    void Type(const std::string& text) override {
+        if (!window_.txtStepsPerTick()->isReadOnly()) {
+            window_.txtStepsPerTick()->setText(QString::fromStdString(text));
+        }
+    }
+    void PressStartStop() override { window_.cmdStartStop()->click(); }
+    void PressReset() override { window_.cmdReset()->click(); }
+    void PressTab(Long method) override {
+        window_.tabMethod()->setCurrentIndex(static_cast<int>(method - 1));
+    }
+    void TimerTick() override { window_.tmrCalc_Timer(); }
+
+  private:
+    frmMain& window_;
+    const CalculationController& controller_ = window_.Controller();
+};
 
 constexpr std::uint64_t kDefaultTicks = 100000;
 constexpr std::int64_t kWarmUpTicks = 1000;
@@ -68,7 +113,9 @@ class Soak : public ::testing::Test {
     void SetUp() override {
         window_ = new frmMain;
         window_->show();
+        window_->tmrCalc()->stop();  // the soak runs the ticks itself
         driver_.emplace(*window_, [this](const std::string& fault) {
+            ++faults_;
             ADD_FAILURE() << fault << " (seed " << seed_ << ", tick " << ticks_ << ")";
         });
     }
@@ -85,7 +132,8 @@ class Soak : public ::testing::Test {
     // is started more readily than stopped, so that both run most of the time.
     void MaybeAct() {
         const int roll = Uniform(0, 999);
-        const bool selectedRuns = driver_->Running(driver_->SelectedMethod());
+        const CalculationController& controller = driver_->Controller();
+        const bool selectedRuns = controller.Running(controller.SelectedMethod());
         if (roll < 15) {
             driver_->TypeSteps(StepsText());
         } else if (roll < (selectedRuns ? 20 : 45)) {
@@ -99,25 +147,25 @@ class Soak : public ::testing::Test {
 
     // Mostly a step count that suits the selected method, sometimes a text that
     // is no number, rounds, or fails only when a tick converts it.
-    QString StepsText() {
+    std::string StepsText() {
         static const std::array<const char*, 10> kOddTexts = {
             "", "abc", "2,5", "2.5", "-3", "0", " 2 ", "1e0", "2147483648", "30"};
         if (Uniform(0, 6) == 0) {
-            return QString::fromUtf8(kOddTexts.at(
-                static_cast<std::size_t>(Uniform(0, static_cast<int>(kOddTexts.size()) - 1))));
+            return kOddTexts.at(
+                static_cast<std::size_t>(Uniform(0, static_cast<int>(kOddTexts.size()) - 1)));
         }
-        return QString::number(driver_->SelectedMethod() == 1 ? Uniform(1, 2000) : Uniform(0, 3));
+        return std::to_string(driver_->Controller().SelectedMethod() == 1 ? Uniform(1, 2000)
+                                                                          : Uniform(0, 3));
     }
 
     // When the stripes would grow too many for a cheap tick, resets them first,
     // or stops them if their steps are too many even from the start.
     void Tick() {
-        for (const auto action :
-             {&ControllerDriver::ClickReset, &ControllerDriver::ClickStartStop}) {
-            if (driver_->NextTickCost() <= kTickBudget || !driver_->Running(2)) {
+        for (const auto action : {&WindowDesk::ClickReset, &WindowDesk::ClickStartStop}) {
+            if (driver_->NextTickCost() <= kTickBudget || !driver_->Controller().Running(2)) {
                 break;
             }
-            const Long selected = driver_->SelectedMethod();
+            const Long selected = driver_->Controller().SelectedMethod();
             driver_->SelectTab(2);
             ((*driver_).*action)();
             driver_->SelectTab(selected);
@@ -126,7 +174,7 @@ class Soak : public ::testing::Test {
         driver_->Tick();
         ++ticks_;
         if (ticks_ % kTicksPerPaint == 0) {
-            driver_->ProcessEvents();
+            window_->grab();  // paints every control, the panels' drawings among them
         }
     }
 
@@ -135,8 +183,9 @@ class Soak : public ::testing::Test {
     const std::uint64_t seed_ = FromEnvironment("QUADRIX_SOAK_SEED", std::random_device()());
     std::mt19937_64 random_{seed_};
     QPointer<frmMain> window_;
-    std::optional<ControllerDriver> driver_;
+    std::optional<WindowDesk> driver_;
     std::int64_t ticks_ = 0;
+    int faults_ = 0;
 };
 
 TEST_F(Soak, RandomActionsOnBothMethodsKeepTheWindowConsistentAndMemoryFlat) {
@@ -148,11 +197,11 @@ TEST_F(Soak, RandomActionsOnBothMethodsKeepTheWindowConsistentAndMemoryFlat) {
 
     MemoryUse afterWarmUp = MemoryUse::Now();
     std::array<std::int64_t, 2> ticksRunning = {0, 0};
-    while (ticks_ < ticks && driver_->FaultCount() == 0 && !HasFatalFailure()) {
+    while (ticks_ < ticks && faults_ == 0 && !HasFatalFailure()) {
         MaybeAct();
         for (Long method = 1; method <= 2; ++method) {
             ticksRunning.at(static_cast<std::size_t>(method - 1)) +=
-                driver_->Running(method) ? 1 : 0;
+                driver_->Controller().Running(method) ? 1 : 0;
         }
         Tick();
         if (ticks_ == kWarmUpTicks || ticks_ % ticksPerReport == 0) {
@@ -164,8 +213,8 @@ TEST_F(Soak, RandomActionsOnBothMethodsKeepTheWindowConsistentAndMemoryFlat) {
     const MemoryUse atEnd = MemoryUse::Now();
 
     std::cout << "soak: " << ticks_ << " ticks, shooting ran in " << ticksRunning[0]
-              << ", stripes in " << ticksRunning[1] << ", " << driver_->MessagesShown()
-              << " messages" << std::endl;
+              << ", stripes in " << ticksRunning[1] << ", " << driver_->BoxesShown()
+              << " message boxes" << std::endl;
 
     EXPECT_EQ(ticks_, ticks);
     EXPECT_GT(ticksRunning[0], ticks / 10) << "the shooting method hardly ran";

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch folder with `cmake --install` and checks what
 # a desktop needs there: the program, a valid desktop entry that starts it, the
-# icon it names in the hicolor theme at 16, 32 pixels and scalable, valid
-# AppStream metadata, the manual page, changelog and copyright.
+# icon it names in the hicolor theme at every size and scalable, valid AppStream
+# metadata, the manual page, the changelog, and a machine-readable copyright
+# file with the full text of the licence the metadata declare.
 #
 # Usage: check_installed_tree.sh <build folder> <application id>
 set -euo pipefail
@@ -60,6 +61,9 @@ done
 
 appstreamcli validate --no-net --strict "$share/metainfo/$app_id.metainfo.xml" >/dev/null ||
     fail "invalid AppStream metadata"
+"$(dirname "$0")/check_copyright.py" "$share/doc/quadrix/copyright" \
+    "$share/metainfo/$app_id.metainfo.xml" "$(dirname "$0")/../../LICENSE" >/dev/null ||
+    fail "the copyright file does not give the project's licence with its text"
 gzip -t "$share/man/man1/quadrix.1.gz" "$share/doc/quadrix/changelog.gz" ||
     fail "a compressed file is broken"
 echo "PASS: ${#expected[@]} files installed and valid"

@@ -12,6 +12,7 @@ source "$(dirname "$0")/lib/virtual_display.sh"
 
 build=$(cd "$1" && pwd)
 app_id=de.zekt.quadrix
+icon_sizes=(16 24 32 48 64 128 256)
 work=$(mktemp -d)
 xvfb_pid=""
 program_pid=""
@@ -66,16 +67,19 @@ check_control_fields() {
 
 check_contents() {
     local expected actual
-    expected=$(printf '%s\n' \
-        ./usr/bin/quadrix \
-        "./usr/share/applications/$app_id.desktop" \
-        "./usr/share/metainfo/$app_id.metainfo.xml" \
-        "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
-        "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
-        "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
-        ./usr/share/man/man1/quadrix.1.gz \
-        ./usr/share/doc/quadrix/changelog.gz \
-        ./usr/share/doc/quadrix/copyright | sort)
+    expected=$({
+        printf '%s\n' \
+            ./usr/bin/quadrix \
+            "./usr/share/applications/$app_id.desktop" \
+            "./usr/share/metainfo/$app_id.metainfo.xml" \
+            "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+            ./usr/share/man/man1/quadrix.1.gz \
+            ./usr/share/doc/quadrix/changelog.gz \
+            ./usr/share/doc/quadrix/copyright
+        for size in "${icon_sizes[@]}"; do
+            echo "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+        done
+    } | sort)
     actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
     [ "$actual" = "$expected" ] || fail "the package's files differ from the expected ones:
 $(diff <(echo "$expected") <(echo "$actual") || true)"

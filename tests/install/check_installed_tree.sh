@@ -29,13 +29,15 @@ expected=(
     "usr/bin/quadrix"
     "usr/share/applications/$app_id.desktop"
     "usr/share/metainfo/$app_id.metainfo.xml"
-    "usr/share/icons/hicolor/16x16/apps/$app_id.png"
-    "usr/share/icons/hicolor/32x32/apps/$app_id.png"
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     "usr/share/man/man1/quadrix.1.gz"
     "usr/share/doc/quadrix/changelog.gz"
     "usr/share/doc/quadrix/copyright"
 )
+icon_sizes=(16 24 32 48 64 128 256)
+for size in "${icon_sizes[@]}"; do
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
 actual=$(cd "$root" && find . -type f | sed 's|^\./||' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
 [ "$actual" = "$wanted" ] || fail "installed files differ from the expected ones:
@@ -54,7 +56,7 @@ grep -Eqx 'Categories=(.*;)?Education;(.*;)?Science;(.*;)?' "$entry" ||
 png_size() {
     od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8 }'
 }
-for size in 16 32; do
+for size in "${icon_sizes[@]}"; do
     icon="$share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon")"
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package made in a build folder: its contents and control
 # fields, lintian, an install with apt-get, the installed program started from
-# its desktop entry under Xvfb and ended through its menu, and the removal.
+# its desktop entry under Xvfb and ended through its menu, the same program on
+# Wayland (check-wayland.sh), and the removal.
 # The machine is left as it was: a quadrix package installed before is removed
 # first, and the one installed here is purged at the end, pass or fail. Package
 # operations wait for one another's lock rather than fail.
@@ -63,6 +64,8 @@ check_control_fields() {
         grep -Fqx "$needed" <<<"$names" || fail "Depends lacks $needed: $depends"
     done
     echo "Depends: $depends"
+    [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] ||
+        fail "the package does not recommend qt6-wayland: $(dpkg-deb -f "$deb" Recommends)"
 }
 
 check_contents() {
@@ -112,11 +115,27 @@ install_package() {
         "/usr/share/applications/$app_id.desktop" >/dev/null || fail "installed desktop entry is invalid"
     appstreamcli validate --no-net --strict "/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
         fail "installed AppStream metadata are invalid"
+    "$(dirname "$0")/../tests/install/check_copyright.py" /usr/share/doc/quadrix/copyright \
+        "/usr/share/metainfo/$app_id.metainfo.xml" "$(dirname "$0")/../LICENSE" ||
+        fail "the installed copyright file does not give the project's licence with its text"
 }
 
 start_display() {
     start_virtual_display || fail "no virtual display"
     unset QT_QPA_PLATFORM
+}
+
+# What a desktop matches the window with: its class (WM_CLASS, second word)
+# against the entry's StartupWMClass; and the icon it gives at every size.
+check_window_identity() {
+    local class wanted sizes
+    class=$(xprop -id "$1" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+    wanted=$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/$app_id.desktop")
+    [ -n "$wanted" ] || fail "the desktop entry names no StartupWMClass"
+    [ "$class" = "$wanted" ] || fail "the window's class is \"$class\", the entry's StartupWMClass \"$wanted\""
+    sizes=$(xprop -len 1000000 -id "$1" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x [0-9]*):.*/\1/p' | sort -n | xargs)
+    [ "$sizes" = "${icon_sizes[*]}" ] || fail "the window's icon comes in the sizes \"$sizes\", not \"${icon_sizes[*]}\""
+    echo "The window's class is $class, as the entry says; its icon comes in the sizes $sizes"
 }
 
 # Starts the program the way a desktop's menu does, from its installed entry,
@@ -130,7 +149,7 @@ start_from_menu_entry() {
     program_pid=$(xdotool getwindowpid "$window")
     [ "$(readlink "/proc/$program_pid/exe")" = /usr/bin/quadrix ] ||
         fail "the window belongs to $(readlink "/proc/$program_pid/exe"), not /usr/bin/quadrix"
-    xprop -id "$window" _NET_WM_ICON | grep -q 'CARDINAL' || fail "the window shows no icon"
+    check_window_identity "$window"
     xdotool windowfocus --sync "$window"
     xdotool key --clearmodifiers --delay 150 alt+d
     sleep 0.3
@@ -138,6 +157,10 @@ start_from_menu_entry() {
     wait_for 100 gone "$program_pid" || fail "the program did not end through its menu"
     program_pid=""
     echo "The installed program started from its menu entry and ended through its own menu"
+}
+
+check_wayland() {
+    "$(dirname "$0")/check-wayland.sh" /usr/bin/quadrix
 }
 
 # Runs one step and tells how long it took.
@@ -153,6 +176,7 @@ step run_lintian
 step install_package
 step start_display
 step start_from_menu_entry
+step check_wayland
 step remove_package
 [ ! -e /usr/bin/quadrix ] || fail "/usr/bin/quadrix is still there after the removal"
 echo "PASS: $(basename "$deb") builds, installs, starts and goes again"

@@ -160,7 +160,7 @@ start_from_menu_entry() {
 }
 
 check_wayland() {
-    "$(dirname "$0")/check-wayland.sh" /usr/bin/quadrix
+    timeout 180 "$(dirname "$0")/check-wayland.sh" /usr/bin/quadrix || fail "the program failed on Wayland"
 }
 
 # Runs one step and tells how long it took.

@@ -41,7 +41,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-trap 'exit 1' INT TERM
+trap 'exit 1' HUP INT PIPE TERM
 
 fail() {
     echo "FAIL: $*" >&2

@@ -16,7 +16,11 @@ build: deps
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET) -j $(JOBS)
 
-run: build
+# Only the program, so that the window comes up quickly on a fresh clone; the
+# tests and benchmarks wait for `make build` or `make test`.
+run: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j $(JOBS) --target quadrix
 	build/$(PRESET)/src/startup/quadrix
 
 # Everything: warnings as errors and clang-tidy, the suites, the validations of

@@ -16,6 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's Wayland platform plugin; without it the program runs through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # CPack puts the summary in front of this as the description's first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Quadrix approximates pi two ways and shows each approximation improving while

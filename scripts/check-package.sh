@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package made in a build folder: its contents and control
 # fields, lintian, an install with apt-get, the installed program started from
-# its desktop entry under Xvfb and ended through its menu, and the removal.
+# its desktop entry under Xvfb and ended through its menu, the same program on
+# Wayland (check-wayland.sh), and the removal.
 # The machine is left as it was: a quadrix package installed before is removed
 # first, and the one installed here is purged at the end, pass or fail. Package
 # operations wait for one another's lock rather than fail.
@@ -12,6 +13,7 @@ source "$(dirname "$0")/lib/virtual_display.sh"
 
 build=$(cd "$1" && pwd)
 app_id=de.zekt.quadrix
+icon_sizes=(16 24 32 48 64 128 256)
 work=$(mktemp -d)
 xvfb_pid=""
 program_pid=""
@@ -62,20 +64,25 @@ check_control_fields() {
         grep -Fqx "$needed" <<<"$names" || fail "Depends lacks $needed: $depends"
     done
     echo "Depends: $depends"
+    [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] ||
+        fail "the package does not recommend qt6-wayland: $(dpkg-deb -f "$deb" Recommends)"
 }
 
 check_contents() {
     local expected actual
-    expected=$(printf '%s\n' \
-        ./usr/bin/quadrix \
-        "./usr/share/applications/$app_id.desktop" \
-        "./usr/share/metainfo/$app_id.metainfo.xml" \
-        "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
-        "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
-        "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
-        ./usr/share/man/man1/quadrix.1.gz \
-        ./usr/share/doc/quadrix/changelog.gz \
-        ./usr/share/doc/quadrix/copyright | sort)
+    expected=$({
+        printf '%s\n' \
+            ./usr/bin/quadrix \
+            "./usr/share/applications/$app_id.desktop" \
+            "./usr/share/metainfo/$app_id.metainfo.xml" \
+            "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+            ./usr/share/man/man1/quadrix.1.gz \
+            ./usr/share/doc/quadrix/changelog.gz \
+            ./usr/share/doc/quadrix/copyright
+        for size in "${icon_sizes[@]}"; do
+            echo "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+        done
+    } | sort)
     actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
     [ "$actual" = "$expected" ] || fail "the package's files differ from the expected ones:
 $(diff <(echo "$expected") <(echo "$actual") || true)"
@@ -108,11 +115,27 @@ install_package() {
         "/usr/share/applications/$app_id.desktop" >/dev/null || fail "installed desktop entry is invalid"
     appstreamcli validate --no-net --strict "/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
         fail "installed AppStream metadata are invalid"
+    "$(dirname "$0")/../tests/install/check_copyright.py" /usr/share/doc/quadrix/copyright \
+        "/usr/share/metainfo/$app_id.metainfo.xml" "$(dirname "$0")/../LICENSE" ||
+        fail "the installed copyright file does not give the project's licence with its text"
 }
 
 start_display() {
     start_virtual_display || fail "no virtual display"
     unset QT_QPA_PLATFORM
+}
+
+# What a desktop matches the window with: its class (WM_CLASS, second word)
+# against the entry's StartupWMClass; and the icon it gives at every size.
+check_window_identity() {
+    local class wanted sizes
+    class=$(xprop -id "$1" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+    wanted=$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/$app_id.desktop")
+    [ -n "$wanted" ] || fail "the desktop entry names no StartupWMClass"
+    [ "$class" = "$wanted" ] || fail "the window's class is \"$class\", the entry's StartupWMClass \"$wanted\""
+    sizes=$(xprop -len 1000000 -id "$1" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x [0-9]*):.*/\1/p' | sort -n | xargs)
+    [ "$sizes" = "${icon_sizes[*]}" ] || fail "the window's icon comes in the sizes \"$sizes\", not \"${icon_sizes[*]}\""
+    echo "The window's class is $class, as the entry says; its icon comes in the sizes $sizes"
 }
 
 # Starts the program the way a desktop's menu does, from its installed entry,
@@ -126,7 +149,7 @@ start_from_menu_entry() {
     program_pid=$(xdotool getwindowpid "$window")
     [ "$(readlink "/proc/$program_pid/exe")" = /usr/bin/quadrix ] ||
         fail "the window belongs to $(readlink "/proc/$program_pid/exe"), not /usr/bin/quadrix"
-    xprop -id "$window" _NET_WM_ICON | grep -q 'CARDINAL' || fail "the window shows no icon"
+    check_window_identity "$window"
     xdotool windowfocus --sync "$window"
     xdotool key --clearmodifiers --delay 150 alt+d
     sleep 0.3
@@ -134,6 +157,10 @@ start_from_menu_entry() {
     wait_for 100 gone "$program_pid" || fail "the program did not end through its menu"
     program_pid=""
     echo "The installed program started from its menu entry and ended through its own menu"
+}
+
+check_wayland() {
+    timeout 180 "$(dirname "$0")/check-wayland.sh" /usr/bin/quadrix || fail "the program failed on Wayland"
 }
 
 # Runs one step and tells how long it took.
@@ -149,6 +176,7 @@ step run_lintian
 step install_package
 step start_display
 step start_from_menu_entry
+step check_wayland
 step remove_package
 [ ! -e /usr/bin/quadrix ] || fail "/usr/bin/quadrix is still there after the removal"
 echo "PASS: $(basename "$deb") builds, installs, starts and goes again"

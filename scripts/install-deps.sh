@@ -13,7 +13,8 @@ packages=(
     locales
     clang-14 clang-tidy-14 libclang-rt-14-dev
     desktop-file-utils appstream lintian dpkg-dev libglib2.0-bin
-    qt6-qpa-plugins
+    qt6-qpa-plugins python3-debian
+    weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -1,11 +1,16 @@
 #include "main_window/program_icon.h"
 
+#include <array>
+
 namespace quadrix {
 
 QIcon ProgramIcon::Make() {
+    // The sizes drawn for the hicolor icon theme, the small ones pixel by pixel.
+    constexpr std::array kSizes{16, 24, 32, 48, 64, 128, 256};
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/quadrix-16x16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/quadrix-32x32.png"), QSize(32, 32));
+    for (const int size : kSizes) {
+        icon.addFile(QStringLiteral(":/icons/quadrix-%1x%1.png").arg(size), QSize(size, size));
+    }
     // Used for other sizes where an SVG icon engine is installed, ignored elsewhere.
     icon.addFile(QStringLiteral(":/icons/quadrix.svg"));
     return icon;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch folder with `cmake --install` and checks what
 # a desktop needs there: the program, a valid desktop entry that starts it, the
-# icon it names in the hicolor theme at 16, 32 pixels and scalable, valid
-# AppStream metadata, the manual page, changelog and copyright.
+# icon it names in the hicolor theme at every size and scalable, valid AppStream
+# metadata, the manual page, the changelog, and a machine-readable copyright
+# file with the full text of the licence the metadata declare.
 #
 # Usage: check_installed_tree.sh <build folder> <application id>
 set -euo pipefail
@@ -28,13 +29,15 @@ expected=(
     "usr/bin/quadrix"
     "usr/share/applications/$app_id.desktop"
     "usr/share/metainfo/$app_id.metainfo.xml"
-    "usr/share/icons/hicolor/16x16/apps/$app_id.png"
-    "usr/share/icons/hicolor/32x32/apps/$app_id.png"
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     "usr/share/man/man1/quadrix.1.gz"
     "usr/share/doc/quadrix/changelog.gz"
     "usr/share/doc/quadrix/copyright"
 )
+icon_sizes=(16 24 32 48 64 128 256)
+for size in "${icon_sizes[@]}"; do
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
 actual=$(cd "$root" && find . -type f | sed 's|^\./||' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
 [ "$actual" = "$wanted" ] || fail "installed files differ from the expected ones:
@@ -53,13 +56,16 @@ grep -Eqx 'Categories=(.*;)?Education;(.*;)?Science;(.*;)?' "$entry" ||
 png_size() {
     od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8 }'
 }
-for size in 16 32; do
+for size in "${icon_sizes[@]}"; do
     icon="$share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon")"
 done
 
 appstreamcli validate --no-net --strict "$share/metainfo/$app_id.metainfo.xml" >/dev/null ||
     fail "invalid AppStream metadata"
+"$(dirname "$0")/check_copyright.py" "$share/doc/quadrix/copyright" \
+    "$share/metainfo/$app_id.metainfo.xml" "$(dirname "$0")/../../LICENSE" >/dev/null ||
+    fail "the copyright file does not give the project's licence with its text"
 gzip -t "$share/man/man1/quadrix.1.gz" "$share/doc/quadrix/changelog.gz" ||
     fail "a compressed file is broken"
 echo "PASS: ${#expected[@]} files installed and valid"

@@ -29,12 +29,13 @@ void CalculationController::Tick() {
         if (!Running(method)) {
             continue;
         }
+        auto stage = TickErrorPrompt::Stage::kReadSteps;
         try {
-            StepAndShow(method);
+            StepAndShow(method, stage);
         } catch (const Error& error) {
             // Stopped first, so that the failure shows once and not at every tick.
             StopAfterError(method);
-            ShowMessage(error.what());
+            ShowMessage(TickErrorPrompt::Text(method, stage, error));
             return;
         }
     }
@@ -69,9 +70,12 @@ Quadrix& CalculationController::Generators(Long method) const {
     return *generators_[Slot(method)];
 }
 
-void CalculationController::StepAndShow(Long method) {
+void CalculationController::StepAndShow(Long method, TickErrorPrompt::Stage& stage) {
     Quadrix& generator = Generators(method);
-    generator.DoStep(TextToLong(window_.StepsText()));
+    const Long steps = TextToLong(window_.StepsText());
+    stage = TickErrorPrompt::Stage::kStep;
+    generator.DoStep(steps);
+    stage = TickErrorPrompt::Stage::kState;
     const EstimatorState state = generator.State();
     window_.SetOutputText(method, StateText::Describe(state));
     window_.ShowState(method, state);

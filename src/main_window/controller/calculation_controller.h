@@ -6,6 +6,7 @@
 
 #include "estimators/quadrix.h"
 #include "main_window/controller/calculation_window.h"
+#include "main_window/controller/tick_error_prompt.h"
 #include "runtime/long_arithmetic.h"
 
 namespace quadrix {
@@ -16,7 +17,8 @@ namespace quadrix {
 // and Reset act on the selected method.
 //
 // An error in a tick stops the method it came from and is shown in one message
-// box; while any box is open, ticks do nothing, so no second box can follow.
+// box that says why; while any box is open, ticks do nothing, so no second box
+// can follow.
 class CalculationController {
   public:
     static constexpr Long kMethodCount = 2;
@@ -45,7 +47,8 @@ class CalculationController {
     bool IsMessageOpen() const { return messageOpen_; }
 
   private:
-    void StepAndShow(Long method);
+    // Notes in `stage` how far it came, for the message should it fail.
+    void StepAndShow(Long method, TickErrorPrompt::Stage& stage);
     void StopAfterError(Long method);
     void ShowStartStopState(bool running);
     void ShowMessage(const std::string& prompt);

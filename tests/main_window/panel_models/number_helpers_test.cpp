@@ -65,6 +65,7 @@ TEST(DecimalDigits, WritesFixedDigitsAndSharesOnlyThoseAtTheSamePlace) {
     EXPECT_EQ(DecimalDigits::Fixed(0.5), "0.500000000000000");
     EXPECT_EQ(DecimalDigits::Fixed(1e-5), "0.0000100000000000000");
     EXPECT_EQ(DecimalDigits::Fixed(123456789012345678.0), "123456789012346000");
+    EXPECT_EQ(DecimalDigits::Fixed(123456789012345.0), "123456789012345");
     EXPECT_EQ(DecimalDigits::Fixed(-2.5), "-2.50000000000000");
     // The double nearest 3.14 lies just below it; its 15 digits are those of 3.14.
     EXPECT_EQ(DecimalDigits::Fixed(3.14), "3.14000000000000");

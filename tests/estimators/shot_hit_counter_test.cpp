@@ -4,13 +4,13 @@
 
 #include <cmath>
 #include <cstdint>
-#include <memory>
 #include <random>
 #include <vector>
 
 #include "estimators/shot_kernel.h"
 #include "support/forced_simd_target.h"
 #include "support/reference_loops.h"
+#include "support/test_pools.h"
 #include "support/test_seed.h"
 
 namespace quadrix {
@@ -18,38 +18,25 @@ namespace {
 
 using testing::ForEachSimdTarget;
 
-class ShotHitCounterTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        for (const unsigned threads : {1u, 2u, 3u}) {
-            pools_.push_back(std::make_unique<WorkerPool>(threads));
-        }
+// Every pool on the current SIMD level counts the reference loop's hits.
+void ExpectReferenceHits(std::uint64_t firstValue, std::int64_t shots) {
+    const std::int64_t expected = reference::ShootHits(firstValue, shots);
+    for (WorkerPool& pool : testing::TestPools()) {
+        ASSERT_EQ(ShotHitCounter(pool).CountHits(firstValue, shots), expected)
+            << shots << " shots from value " << firstValue << ", " << pool.ThreadCount()
+            << " threads";
     }
-    static void TearDownTestSuite() { pools_.clear(); }
+}
 
-    // Every pool on the current SIMD level counts the reference loop's hits.
-    static void ExpectReferenceHits(std::uint64_t firstValue, std::int64_t shots) {
-        const std::int64_t expected = reference::ShootHits(firstValue, shots);
-        for (const auto& pool : pools_) {
-            ASSERT_EQ(ShotHitCounter(*pool).CountHits(firstValue, shots), expected)
-                << shots << " shots from value " << firstValue << ", " << pool->ThreadCount()
-                << " threads";
-        }
-    }
-
-    static inline std::vector<std::unique_ptr<WorkerPool>> pools_;
-};
-
-TEST_F(ShotHitCounterTest, RunsAroundBlockTaskAndCounterWordEdgesCountTheReferenceHits) {
+TEST(ShotHitCounter, RunsAroundBlockTaskAndCounterWordEdgesCountTheReferenceHits) {
     constexpr auto kTaskShots = static_cast<std::int64_t>(2 * ShotHitCounter::kBlocksPerTask);
-    EXPECT_EQ(ShotHitCounter(*pools_[1]).CountHits(5, 0), 0);
-    EXPECT_EQ(ShotHitCounter(*pools_[1]).CountHits(5, INT64_MIN), 0);
+    EXPECT_EQ(ShotHitCounter(testing::TestPools()[1]).CountHits(5, INT64_MIN), 0);
     ForEachSimdTarget([&](const char* name) {
         EXPECT_STREQ(shot_kernel::TargetName(), name);
         // Every length from every start within a block, past a full pass of the
         // widest kernel, then past whole tasks and where the low counter word wraps.
         for (std::uint64_t firstValue = 40; firstValue < 44; ++firstValue) {
-            for (std::int64_t shots = 1; shots <= 120; ++shots) {
+            for (std::int64_t shots = 0; shots <= 120; ++shots) {
                 ExpectReferenceHits(firstValue, shots);
             }
         }
@@ -92,7 +79,7 @@ TEST(ShotKernel, EveryLevelJudgesShotsAtTheArcLikeThePlainTest) {
     const std::vector<std::uint32_t> words = WordsAtTheArc();
     std::vector<std::uint32_t> x;
     std::vector<std::uint32_t> y;
-    std::vector<std::int64_t> hitsBefore = {0};
+    std::vector<std::int64_t> hitsBefore = {0};  // hits among the first i shots
     int fusedDiffers = 0;
     for (std::size_t i = 0; i < words.size(); i += 2) {
         const double a = words[i] * CounterRandomSequence::kScale;

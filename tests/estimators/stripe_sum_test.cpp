@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <memory>
 #include <numbers>
 #include <random>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "runtime/errors.h"
 #include "support/forced_simd_target.h"
 #include "support/reference_loops.h"
+#include "support/test_pools.h"
 #include "support/test_seed.h"
 
 namespace quadrix {
@@ -33,38 +33,27 @@ class WrongForecast : public StripeSumForecast {
     double factor_;
 };
 
-class StripeSumExactness : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        for (const unsigned threads : {1u, 2u, 3u}) {
-            pools_.push_back(std::make_unique<WorkerPool>(threads));
+// On every pool, with the engine's own forecast and, if asked, wrong ones.
+void ExpectPlainSums(Long count, bool wrongForecasts = false) {
+    SCOPED_TRACE(::testing::Message() << "count " << count);
+    const double above = reference::StripeSum(count, 1.0);
+    const double below = reference::StripeSum(count, 0.0);
+    for (WorkerPool& pool : testing::TestPools()) {
+        SCOPED_TRACE(::testing::Message() << pool.ThreadCount() << " threads");
+        const StripeSums sums = SumStripes(count, pool);
+        ASSERT_EQ(sums.above, above);
+        ASSERT_EQ(sums.below, below);
+        for (const double factor : {2.0, 0.5, 1.02, -1.0}) {
+            const WrongForecast forecast(count, factor);
+            const StripeSums steered =
+                wrongForecasts ? StripeEngine(count, pool, forecast).Sums() : sums;
+            ASSERT_EQ(steered.above, above) << "forecast times " << factor;
+            ASSERT_EQ(steered.below, below) << "forecast times " << factor;
         }
     }
-    static void TearDownTestSuite() { pools_.clear(); }
+}
 
-    // On every pool, with the engine's own forecast and, if asked, wrong ones.
-    static void ExpectPlainSums(Long count, bool wrongForecasts = false) {
-        SCOPED_TRACE(::testing::Message() << "count " << count);
-        const double above = reference::StripeSum(count, 1.0);
-        const double below = reference::StripeSum(count, 0.0);
-        for (const auto& pool : pools_) {
-            const StripeSums sums = SumStripes(count, *pool);
-            ASSERT_EQ(sums.above, above) << pool->ThreadCount() << " threads";
-            ASSERT_EQ(sums.below, below) << pool->ThreadCount() << " threads";
-            for (const double factor : {2.0, 0.5, 1.02, -1.0}) {
-                const WrongForecast forecast(count, factor);
-                const StripeSums steered =
-                    wrongForecasts ? StripeEngine(count, *pool, forecast).Sums() : sums;
-                ASSERT_EQ(steered.above, above) << "forecast times " << factor;
-                ASSERT_EQ(steered.below, below) << "forecast times " << factor;
-            }
-        }
-    }
-
-    static inline std::vector<std::unique_ptr<WorkerPool>> pools_;
-};
-
-TEST_F(StripeSumExactness, EveryLevelAndPoolAddsLikeThePlainLoop) {
+TEST(StripeSumExactness, EveryLevelAndPoolAddsLikeThePlainLoop) {
     std::vector<Long> counts = {1000003, 4097, 8193, 8191 + 64, 12289, (1 << 22) + 1};
     for (Long count = 2; count <= 70; ++count) {
         counts.push_back(count);
@@ -80,7 +69,7 @@ TEST_F(StripeSumExactness, EveryLevelAndPoolAddsLikeThePlainLoop) {
     });
 }
 
-TEST_F(StripeSumExactness, LargeAndRandomCountsAddLikeThePlainLoop) {
+TEST(StripeSumExactness, LargeAndRandomCountsAddLikeThePlainLoop) {
     for (const Long count : {8388617, 10000019, 16777259, 8388608 + 4095, 1 << 27}) {
         ExpectPlainSums(count);
     }

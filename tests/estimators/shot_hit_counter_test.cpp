@@ -48,7 +48,8 @@ TEST(ShotHitCounter, RunsAroundBlockTaskAndCounterWordEdgesCountTheReferenceHits
     });
     std::mt19937_64 random(testing::TestSeed());
     for (int i = 0; i < 8; ++i) {  // anywhere in the first 2^50 values
-        ExpectReferenceHits(random() % (std::uint64_t{1} << 50), random() % 100000);
+        ExpectReferenceHits(random() % (std::uint64_t{1} << 50),
+                            static_cast<std::int64_t>(random() % 100000));
     }
 }
 

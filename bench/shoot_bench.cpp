@@ -6,9 +6,9 @@
 
 #include "allocation_counter.h"
 #include "estimators/quadrix_shoot.h"
-#include "estimators/reference_loops.h"
 #include "runtime/counter_random_sequence.h"
 #include "runtime/philox.h"
+#include "support/reference_loops.h"
 
 namespace {
 

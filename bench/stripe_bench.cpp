@@ -5,9 +5,9 @@
 
 #include "allocation_counter.h"
 #include "estimators/quadrix_stripe.h"
-#include "estimators/reference_loops.h"
 #include "estimators/stripe_grid_kernel.h"
 #include "runtime/worker_pool.h"
+#include "support/reference_loops.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ void BM_StripeStateDescr_Fast(benchmark::State& state) {
         benchmark::DoNotOptimize(stripe.StateDescr());
     }
     ReportAllocations(state, bytesBefore);
-    state.SetLabel(quadrix::StripeGridKernelTarget());
+    state.SetLabel(quadrix::stripe_grid_kernel::TargetName());
 }
 BENCHMARK(BM_StripeStateDescr_Fast)->Apply(AddStripeCounts);
 

@@ -1,19 +1,15 @@
 #include "fuzz_input.h"
 
+#include <algorithm>
+
 namespace quadrix::fuzzing {
 
 std::uint8_t FuzzInput::TakeByte() {
-    if (Exhausted()) {
-        return 0;
-    }
-    return bytes_[position_++];
+    return Exhausted() ? 0 : bytes_[position_++];
 }
 
 std::string FuzzInput::TakeRest() {
-    if (Exhausted()) {
-        return {};
-    }
-    const std::span<const std::uint8_t> rest = bytes_.subspan(position_);
+    const std::span<const std::uint8_t> rest = bytes_.subspan(std::min(position_, bytes_.size()));
     position_ = bytes_.size();
     return {rest.begin(), rest.end()};
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "estimators/shot_hit_counter.h"
 #include "estimators/state_text.h"
 #include "runtime/counter_random_sequence.h"
 #include "runtime/double_arithmetic.h"
@@ -12,8 +13,10 @@ namespace quadrix {
 
 QuadrixShoot::QuadrixShoot() : QuadrixShoot(CounterRandomSequence::Program()) {}
 
-QuadrixShoot::QuadrixShoot(RandomSource& source)
-    : source_(&source), sequence_(dynamic_cast<const CounterRandomSequence*>(&source)) {
+QuadrixShoot::QuadrixShoot(RandomSource& source) : QuadrixShoot(source, WorkerPool::Shared()) {}
+
+QuadrixShoot::QuadrixShoot(RandomSource& source, WorkerPool& pool)
+    : source_(&source), sequence_(dynamic_cast<CounterRandomSequence*>(&source)), pool_(&pool) {
     Reset();
 }
 
@@ -23,7 +26,7 @@ void QuadrixShoot::DoStep(Long steps) {
     }
     const Long room = std::numeric_limits<Long>::max() - shootCount_;
     const Long shots = std::min(steps, room);
-    const auto hits = static_cast<Long>(source_->CountHits(shots));
+    const auto hits = static_cast<Long>(CountHits(shots));
     hitCount_ = LongAdd(hitCount_, hits);
     shootCount_ = LongAdd(shootCount_, shots);
     if (sequence_ != nullptr) {
@@ -39,6 +42,22 @@ void QuadrixShoot::DoStep(Long steps) {
     if (steps == std::numeric_limits<Long>::max()) {
         throw Overflow();  // the shot loop's own counter passes the top of Long
     }
+}
+
+// Shots from the program's kind of sequence are counted on all threads with
+// SIMD; from any other source they are drawn one by one.
+std::int64_t QuadrixShoot::CountHits(Long shots) {
+    const std::int64_t counted = source_->CountHits(shots);
+    if (counted != RandomSource::kNotCounted) {
+        return counted;
+    }
+    if (sequence_ != nullptr) {
+        const std::int64_t hits = ShotHitCounter(*pool_).CountHits(sequence_->Position(), shots);
+        sequence_->Advance(2 * static_cast<std::uint64_t>(shots));
+        return hits;
+    }
+    return CountHitsOneByOne([this](std::uint64_t) { return source_->Next(); }, 0,
+                             static_cast<std::uint64_t>(shots));
 }
 
 std::optional<std::uint64_t> QuadrixShoot::CountedShotsEnd() const {

@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "estimators/quadrix.h"
+#include "estimators/shot.h"
 #include "runtime/random_source.h"
+#include "runtime/worker_pool.h"
 
 namespace quadrix {
 
@@ -18,6 +20,9 @@ class QuadrixShoot : public Quadrix {
     QuadrixShoot();
     // Draws from the given source, which must outlive the estimator.
     explicit QuadrixShoot(RandomSource& source);
+    // Counts the shots of a CounterRandomSequence source on the given pool;
+    // both must outlive the estimator.
+    QuadrixShoot(RandomSource& source, WorkerPool& pool);
 
     Long Count() const override { return ShootCount(); }
     void DoStep(Long steps) override;
@@ -37,8 +42,11 @@ class QuadrixShoot : public Quadrix {
     std::optional<std::uint64_t> CountedShotsEnd() const;
 
   private:
+    std::int64_t CountHits(Long shots);
+
     RandomSource* source_;
-    const CounterRandomSequence* sequence_;  // the source, when it is one
+    CounterRandomSequence* sequence_;  // the source, when it is one
+    WorkerPool* pool_;
     Long hitCount_ = 0;
     Long shootCount_ = 0;
     std::uint64_t countedShotsEnd_ = 0;

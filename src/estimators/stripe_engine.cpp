@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "estimators/stripe_grid_kernel.h"
+#include "estimators/stripe_height.h"
 
 namespace quadrix {
 namespace {
@@ -62,8 +63,8 @@ bool AdvanceOnGrid(double& sum, int binade, double units, bool noTie) {
 
 }  // namespace
 
-StripeEngine::StripeEngine(Long count, WorkerPool& pool)
-    : count_(count), pool_(pool), forecast_(count) {
+StripeEngine::StripeEngine(Long count, WorkerPool& pool, const StripeSumForecast& forecast)
+    : count_(count), pool_(pool), forecast_(forecast) {
     const std::int64_t terms = static_cast<std::int64_t>(count) - 1;
     constexpr auto maxChunks = static_cast<std::int64_t>(kMaxChunks);
     const std::int64_t evenShare = (terms + maxChunks - 1) / maxChunks;
@@ -120,7 +121,7 @@ void StripeEngine::SumOnGrids(const StripeTermRange& range, Chunk& chunk) {
         return;
     }
     StripeGridSum sums[2];
-    SumStripeTermsOnGrids(range, scaleExponents, grids, sums);
+    stripe_grid_kernel::SumOnGrids(range, scaleExponents, grids, sums);
     chunk.above.units = sums[aboveGrid].units;
     chunk.above.noTie = sums[aboveGrid].noTie;
     chunk.below.units = sums[belowGrid].units;
@@ -158,17 +159,15 @@ bool StripeEngine::AddBlockOnGrid(const StripeTermRange& block, double& sum) {
     }
     const int scaleExponent = kMantissaBits - binade;
     StripeGridSum grid;
-    SumStripeTermsOnGrids(block, &scaleExponent, 1, &grid);
+    stripe_grid_kernel::SumOnGrids(block, &scaleExponent, 1, &grid);
     return AdvanceOnGrid(sum, binade, grid.units, grid.noTie);
 }
 
 // The plain loop itself; for a count of at least 2 no step can fault.
 double StripeEngine::AddInOrder(const StripeTermRange& range, double sum) {
-    const auto n = static_cast<double>(range.count);
+    const ScalarStripeOps ops(range.count);
     for (Long i = range.first; i < range.end; ++i) {
-        const double t = static_cast<double>(i) / n;
-        const double u = 1.0 - t * t;
-        sum = std::sqrt(u) + sum;
+        sum = StripeHeightOf(ops, static_cast<double>(i)) + sum;
     }
     return sum;
 }

@@ -17,10 +17,12 @@ namespace quadrix {
 // binade the forecast puts each running sum in at that chunk; then one pass
 // in order takes each chunk's grid sum where the real running sum confirms it
 // and adds the chunk in small blocks otherwise. The reasoning is at
-// AdvanceOnGrid in the source.
+// AdvanceOnGrid in the source. The forecast only steers which way a chunk is
+// added: the sums come out the same with any forecast, only slower with a bad one.
 class StripeEngine {
   public:
-    StripeEngine(Long count, WorkerPool& pool);
+    // The forecast must outlive the engine.
+    StripeEngine(Long count, WorkerPool& pool, const StripeSumForecast& forecast);
 
     StripeSums Sums() const;
 
@@ -52,7 +54,7 @@ class StripeEngine {
 
     Long count_;
     WorkerPool& pool_;
-    StripeSumForecast forecast_;
+    const StripeSumForecast& forecast_;
     Long chunkLength_;
     std::size_t chunkCount_;
 };

@@ -9,17 +9,49 @@
 #include <hwy/foreach_target.h>  // IWYU pragma: keep
 #include <hwy/highway.h>
 
+#include "estimators/stripe_height.h"
+
 HWY_BEFORE_NAMESPACE();
-namespace quadrix::stripe_grid {
+namespace quadrix::stripe_grid_kernel {
 namespace HWY_NAMESPACE {
 namespace hn = hwy::HWY_NAMESPACE;
 
 constexpr std::size_t kMaxGrids = 2;
 
+// The operations of the stripe height on vectors of d. For a power-of-two
+// count, i * (1 / count) is exact and so equals i / count.
+template <bool kPowerOfTwo, class D>
+class VectorStripeOps {
+  public:
+    using V = hn::Vec<D>;
+
+    VectorStripeOps(D d, Long count)
+        : one_(hn::Set(d, 1.0)),
+          count_(hn::Set(d, static_cast<double>(count))),
+          reciprocal_(hn::Set(d, 1.0 / static_cast<double>(count))) {}
+
+    V Fraction(V index) const {
+        if constexpr (kPowerOfTwo) {
+            return hn::Mul(index, reciprocal_);
+        } else {
+            return hn::Div(index, count_);
+        }
+    }
+    V One() const { return one_; }
+    static V Mul(V a, V b) { return hn::Mul(a, b); }
+    static V Sub(V a, V b) { return hn::Sub(a, b); }
+    static V Sqrt(V a) { return hn::Sqrt(a); }
+
+  private:
+    V one_;
+    V count_;
+    V reciprocal_;
+};
+
 // Adds the rounded heights of the terms first, first + 1, ... in whole vectors
-// of d onto sums and returns the first term left over. Only Mul, Sub, Div and
-// Sqrt shape a height, never a fused multiply-add: each is correctly rounded,
-// so a lane gets the same bits as the plain loop. Scaling by a power of two
+// of d onto sums and returns the first term left over. The height is the plain
+// loop's formula on correctly rounded vector operations, so a lane gets the
+// plain loop's bits. Scaling by a power of two
 // and taking the distance to the nearest integer are exact, so a distance of
 // exactly 0.5 is a true tie (and anything else cannot reach 0.5).
 template <bool kPowerOfTwo, std::size_t kGrids, class D>
@@ -27,10 +59,7 @@ Long AddWholeVectors(D d, const StripeTermRange& range, Long first, const int* s
                      StripeGridSum* sums) {
     using V = hn::Vec<D>;
     const auto lanes = static_cast<Long>(hn::Lanes(d));
-    const V one = hn::Set(d, 1.0);
-    const V count = hn::Set(d, static_cast<double>(range.count));
-    // For a power-of-two count, i * (1 / count) is exact and so equals i / count.
-    const V reciprocal = hn::Set(d, 1.0 / static_cast<double>(range.count));
+    const VectorStripeOps<kPowerOfTwo, D> ops(d, range.count);
     const V step = hn::Set(d, static_cast<double>(lanes));
 
     V scales[kGrids];
@@ -45,13 +74,7 @@ Long AddWholeVectors(D d, const StripeTermRange& range, Long first, const int* s
     V index = hn::Iota(d, static_cast<double>(first));
     Long next = first;
     for (; range.end - next >= lanes; next += lanes) {
-        V t;
-        if constexpr (kPowerOfTwo) {
-            t = hn::Mul(index, reciprocal);
-        } else {
-            t = hn::Div(index, count);
-        }
-        const V height = hn::Sqrt(hn::Sub(one, hn::Mul(t, t)));
+        const V height = StripeHeightOf(ops, index);
         for (std::size_t g = 0; g < kGrids; ++g) {
             const V scaled = hn::Mul(height, scales[g]);
             const V rounded = hn::Round(scaled);
@@ -104,35 +127,23 @@ const char* TargetName() {
 }
 
 }  // namespace HWY_NAMESPACE
-}  // namespace quadrix::stripe_grid
+}  // namespace quadrix::stripe_grid_kernel
 HWY_AFTER_NAMESPACE();
 
 #if HWY_ONCE
-namespace quadrix {
-namespace stripe_grid {
+namespace quadrix::stripe_grid_kernel {
 
 HWY_EXPORT(SumOnGrids);
 HWY_EXPORT(TargetName);
 
-void Dispatch(const StripeTermRange& range, const int* scaleExponents, std::size_t grids,
-              StripeGridSum* sums) {
+void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::size_t grids,
+                StripeGridSum* sums) {
     HWY_DYNAMIC_DISPATCH(SumOnGrids)(range, scaleExponents, grids, sums);
 }
 
-const char* DispatchTargetName() {
+const char* TargetName() {
     return HWY_DYNAMIC_DISPATCH(TargetName)();
 }
 
-}  // namespace stripe_grid
-
-void SumStripeTermsOnGrids(const StripeTermRange& range, const int* scaleExponents,
-                           std::size_t grids, StripeGridSum* sums) {
-    stripe_grid::Dispatch(range, scaleExponents, grids, sums);
-}
-
-const char* StripeGridKernelTarget() {
-    return stripe_grid::DispatchTargetName();
-}
-
-}  // namespace quadrix
+}  // namespace quadrix::stripe_grid_kernel
 #endif  // HWY_ONCE

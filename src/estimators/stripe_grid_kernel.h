@@ -25,12 +25,18 @@ struct StripeGridSum {
     bool noTie = true;
 };
 
+// The stripe heights of a range summed on grids, with the widest SIMD
+// instruction set the processor offers, chosen at run time; every instruction
+// set gives the same sums.
+namespace stripe_grid_kernel {
+
 // Sums the heights of range on each of the grids (one or two), sharing the
 // heights: sums[g] gets the sum on the grid of unit 2^-scaleExponents[g].
-void SumStripeTermsOnGrids(const StripeTermRange& range, const int* scaleExponents,
-                           std::size_t grids, StripeGridSum* sums);
+void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::size_t grids,
+                StripeGridSum* sums);
 
-// The instruction set the kernel runs on right now ("AVX3", "AVX2", "EMU128", ...).
-const char* StripeGridKernelTarget();
+// The instruction set the next call runs on ("AVX3", "AVX2", "EMU128", ...).
+const char* TargetName();
 
+}  // namespace stripe_grid_kernel
 }  // namespace quadrix

@@ -10,7 +10,8 @@ StripeSums SumStripes(Long count, WorkerPool& pool) {
     if (last < 1) {
         return {1.0, 0.0};
     }
-    return StripeEngine(count, pool).Sums();
+    const StripeSumForecast forecast(count);
+    return StripeEngine(count, pool, forecast).Sums();
 }
 
 double StripeBound(double sum, Long count) {

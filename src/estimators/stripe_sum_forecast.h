@@ -13,8 +13,11 @@ namespace quadrix {
 class StripeSumForecast {
   public:
     explicit StripeSumForecast(Long count);
+    virtual ~StripeSumForecast() = default;
+    StripeSumForecast(const StripeSumForecast&) = delete;
+    StripeSumForecast& operator=(const StripeSumForecast&) = delete;
 
-    double HeightsBefore(Long index) const;
+    virtual double HeightsBefore(Long index) const;
 
   private:
     double count_;

@@ -20,23 +20,6 @@ RoundedDigits WithoutTrailingZeros(RoundedDigits decimal) {
     return decimal;
 }
 
-std::string PlainForm(const RoundedDigits& decimal, std::string_view separator) {
-    const auto digitCount = static_cast<int>(decimal.digits.size());
-    std::string text;
-    if (decimal.exponent < 0) {
-        text.append("0").append(separator);
-        text.append(static_cast<std::size_t>(-decimal.exponent - 1), '0');
-        return text.append(decimal.digits);
-    }
-    const auto integerDigits = static_cast<std::size_t>(decimal.exponent) + 1;
-    if (digitCount <= decimal.exponent + 1) {
-        text.append(decimal.digits);
-        return text.append(integerDigits - decimal.digits.size(), '0');
-    }
-    text.append(decimal.digits, 0, integerDigits).append(separator);
-    return text.append(decimal.digits, integerDigits);
-}
-
 std::string ExponentForm(const RoundedDigits& decimal, std::string_view separator) {
     std::string text(1, decimal.digits.front());
     if (decimal.digits.size() > 1) {
@@ -51,6 +34,22 @@ std::string ExponentForm(const RoundedDigits& decimal, std::string_view separato
 }
 
 }  // namespace
+
+std::string FixedNotation(const RoundedDigits& decimal, std::string_view separator) {
+    std::string text;
+    if (decimal.exponent < 0) {
+        text.append("0").append(separator);
+        text.append(static_cast<std::size_t>(-decimal.exponent - 1), '0');
+        return text.append(decimal.digits);
+    }
+    const auto integerDigits = static_cast<std::size_t>(decimal.exponent) + 1;
+    if (decimal.digits.size() <= integerDigits) {
+        text.append(decimal.digits);
+        return text.append(integerDigits - decimal.digits.size(), '0');
+    }
+    text.append(decimal.digits, 0, integerDigits).append(separator);
+    return text.append(decimal.digits, integerDigits);
+}
 
 RoundedDigits RoundToSignificantDigits(double magnitude) {
     std::array<char, 64> buffer{};
@@ -101,7 +100,7 @@ std::string DoubleToText(double value, std::string_view separator) {
     const bool exponentForm =
         decimal.exponent >= kFirstExponentForm || decimal.exponent < kLastPlainNegativeExponent;
     const std::string body =
-        exponentForm ? ExponentForm(decimal, separator) : PlainForm(decimal, separator);
+        exponentForm ? ExponentForm(decimal, separator) : FixedNotation(decimal, separator);
     return value < 0 ? std::string("-").append(body) : body;
 }
 

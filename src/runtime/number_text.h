@@ -18,6 +18,11 @@ struct RoundedDigits {
 };
 RoundedDigits RoundToSignificantDigits(double magnitude);
 
+// The digits written out without an exponent: a leading "0" and zeros after the
+// separator below 1, zeros up to the separator for large values, and the
+// separator only where digits follow it.
+std::string FixedNotation(const RoundedDigits& decimal, std::string_view separator);
+
 // The decimal separator of the user's locale, as the C library's LC_NUMERIC
 // category currently holds it.
 std::string DecimalSeparator();

@@ -5,14 +5,12 @@
 namespace quadrix {
 
 double CounterSequenceReader::ValueAt(std::uint64_t index) {
-    const std::uint64_t block = index >> 2;
+    const std::uint64_t block = CounterRandomSequence::BlockOf(index);
     if (block != block_) {
-        const Philox::Counter counter = {static_cast<std::uint32_t>(block),
-                                         static_cast<std::uint32_t>(block >> 32), 0, 0};
-        words_ = Philox::Block(counter, CounterRandomSequence::kKey);
+        words_ = CounterRandomSequence::BlockAt(block);
         block_ = block;
     }
-    return words_[index & 3] * CounterRandomSequence::kScale;
+    return CounterRandomSequence::ValueIn(words_, index);
 }
 
 }  // namespace quadrix

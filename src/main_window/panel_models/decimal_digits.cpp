@@ -22,17 +22,7 @@ std::string DecimalDigits::Fixed(double value) {
     if (std::signbit(value) && value != 0.0) {
         return '-' + Fixed(-value);
     }
-    const RoundedDigits rounded = RoundToSignificantDigits(value);
-    const std::string& digits = rounded.digits;
-    const int exponent = rounded.exponent;
-    if (exponent < 0) {
-        return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    }
-    const auto integerLength = static_cast<std::size_t>(exponent) + 1;
-    if (integerLength >= digits.size()) {
-        return digits + std::string(integerLength - digits.size(), '0');
-    }
-    return digits.substr(0, integerLength) + '.' + digits.substr(integerLength);
+    return FixedNotation(RoundToSignificantDigits(value), ".");
 }
 
 std::string DecimalDigits::Shared(double a, double b) {

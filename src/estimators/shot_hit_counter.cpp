@@ -1,11 +1,11 @@
-#include "runtime/shot_hit_counter.h"
+#include "estimators/shot_hit_counter.h"
 
 #include <algorithm>
 #include <atomic>
 
+#include "estimators/shot.h"
+#include "estimators/shot_kernel.h"
 #include "runtime/counter_random_sequence.h"
-#include "runtime/random_source.h"
-#include "runtime/simd_shot_kernel.h"
 
 namespace quadrix {
 
@@ -15,7 +15,7 @@ namespace {
 struct BlockTasks {
     std::uint64_t firstBlock;
     std::uint64_t blocks;
-    SimdShotKernel::Pairing pairing;
+    shot_kernel::Pairing pairing;
     std::atomic<std::int64_t>* hits;
 
     std::size_t Count() const {
@@ -26,7 +26,7 @@ struct BlockTasks {
     void Run(std::size_t task) const {
         const std::uint64_t skipped = task * ShotHitCounter::kBlocksPerTask;
         const std::uint64_t taskBlocks = std::min(ShotHitCounter::kBlocksPerTask, blocks - skipped);
-        hits->fetch_add(SimdShotKernel::CountBlockHits(firstBlock + skipped, taskBlocks, pairing),
+        hits->fetch_add(shot_kernel::CountBlockHits(firstBlock + skipped, taskBlocks, pairing),
                         std::memory_order_relaxed);
     }
 };
@@ -60,24 +60,18 @@ std::int64_t ShotHitCounter::CountHits(std::uint64_t firstValue, std::int64_t sh
 std::int64_t ShotHitCounter::CountBlockHits(std::uint64_t firstBlock, std::uint64_t blocks,
                                             bool oddPairing) const {
     std::atomic<std::int64_t> hits{0};
-    const BlockTasks tasks{
-        firstBlock, blocks,
-        oddPairing ? SimdShotKernel::Pairing::kOdd : SimdShotKernel::Pairing::kEven, &hits};
+    const BlockTasks tasks{firstBlock, blocks,
+                           oddPairing ? shot_kernel::Pairing::kOdd : shot_kernel::Pairing::kEven,
+                           &hits};
     // A lambda holding one reference fits into std::function without allocating.
     pool_->ForEach(tasks.Count(), [&tasks](std::size_t task) { tasks.Run(task); });
     return hits.load(std::memory_order_relaxed);
 }
 
 std::int64_t ShotHitCounter::CountShotHitsOneByOne(std::uint64_t firstValue, std::uint64_t shots) {
-    std::int64_t hits = 0;
-    for (std::uint64_t shot = 0; shot < shots; ++shot) {
-        const double x = CounterRandomSequence::ValueAt(firstValue + 2 * shot);
-        const double y = CounterRandomSequence::ValueAt(firstValue + 2 * shot + 1);
-        if (IsHit(x, y)) {
-            ++hits;
-        }
-    }
-    return hits;
+    return CountHitsOneByOne(
+        [](std::uint64_t index) { return CounterRandomSequence::ValueAt(index); }, firstValue,
+        shots);
 }
 
 }  // namespace quadrix

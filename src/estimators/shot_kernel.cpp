@@ -1,7 +1,7 @@
 // Highway compiles this file once per SIMD target (foreach_target re-includes
 // it); the dispatch table at the end picks the best target the processor has.
 #undef HWY_TARGET_INCLUDE
-#define HWY_TARGET_INCLUDE "runtime/simd_shot_kernel.cpp"
+#define HWY_TARGET_INCLUDE "estimators/shot_kernel.cpp"
 #include <hwy/foreach_target.h>  // IWYU pragma: keep
 #include <hwy/highway.h>
 
@@ -9,12 +9,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "estimators/shot_kernel.h"
 #include "runtime/counter_random_sequence.h"
 #include "runtime/philox.h"
-#include "runtime/simd_shot_kernel.h"
 
 HWY_BEFORE_NAMESPACE();
-namespace quadrix {
+namespace quadrix::shot_kernel {
 namespace HWY_NAMESPACE {
 namespace hn = hwy::HWY_NAMESPACE;
 
@@ -140,9 +140,9 @@ HWY_INLINE MF Hits(D64 d, V64 xWords, V64 yWords) {
 // lane needs the last word of the block in the lane before; `lastWords` carries
 // it over from one vector to the next: lastWords[lanes - 1] holds the last word
 // of the block before the vector's first one.
-template <SimdShotKernel::Pairing kPairing>
+template <Pairing kPairing>
 HWY_INLINE LaneShots PairUp(D64 d, const BlockWords& words, std::uint64_t* lastWords) {
-    if constexpr (kPairing == SimdShotKernel::Pairing::kEven) {
+    if constexpr (kPairing == Pairing::kEven) {
         return {words.word0, words.word1, words.word2, words.word3};
     } else {
         const std::size_t lanes = hn::Lanes(d);
@@ -168,12 +168,12 @@ HWY_INLINE std::size_t CountHits(D64 d, const LaneShots& shots, std::size_t lane
            hn::CountTrue(df, hn::And(inRange, Hits(d, shots.x1, shots.y1)));
 }
 
-template <SimdShotKernel::Pairing kPairing>
+template <Pairing kPairing>
 std::int64_t CountBlockHitsPaired(std::uint64_t firstBlock, std::uint64_t blocks, Philox::Key key) {
     const D64 d;
     const std::size_t lanes = hn::Lanes(d);
     HWY_ALIGN std::uint64_t lastWords[2 * hn::MaxLanes(D64())] = {};
-    if constexpr (kPairing == SimdShotKernel::Pairing::kOdd) {
+    if constexpr (kPairing == Pairing::kOdd) {
         lastWords[lanes - 1] = CounterRandomSequence::WordAt(4 * firstBlock - 1);
     }
     const PhiloxConstants constants(d, key);
@@ -205,12 +205,11 @@ std::int64_t CountBlockHitsPaired(std::uint64_t firstBlock, std::uint64_t blocks
     return static_cast<std::int64_t>(hits);
 }
 
-std::int64_t CountBlockHits(std::uint64_t firstBlock, std::uint64_t blocks, bool oddPairing,
-                            std::uint32_t key0, std::uint32_t key1) {
+std::int64_t CountBlockHitsWithKey(std::uint64_t firstBlock, std::uint64_t blocks, bool oddPairing,
+                                   std::uint32_t key0, std::uint32_t key1) {
     const Philox::Key key = {key0, key1};
-    return oddPairing
-               ? CountBlockHitsPaired<SimdShotKernel::Pairing::kOdd>(firstBlock, blocks, key)
-               : CountBlockHitsPaired<SimdShotKernel::Pairing::kEven>(firstBlock, blocks, key);
+    return oddPairing ? CountBlockHitsPaired<Pairing::kOdd>(firstBlock, blocks, key)
+                      : CountBlockHitsPaired<Pairing::kEven>(firstBlock, blocks, key);
 }
 
 std::int64_t CountWordHits(const std::uint32_t* xWords, const std::uint32_t* yWords,
@@ -240,36 +239,35 @@ std::int64_t CountWordHits(const std::uint32_t* xWords, const std::uint32_t* yWo
     return static_cast<std::int64_t>(hits);
 }
 
-std::int64_t TargetOfThisCode() {
-    return HWY_TARGET;
+const char* TargetName() {
+    return hwy::TargetName(HWY_TARGET);
 }
 
 }  // namespace HWY_NAMESPACE
-}  // namespace quadrix
+}  // namespace quadrix::shot_kernel
 HWY_AFTER_NAMESPACE();
 
 #if HWY_ONCE
-namespace quadrix {
+namespace quadrix::shot_kernel {
 
-HWY_EXPORT(CountBlockHits);
+HWY_EXPORT(CountBlockHitsWithKey);
 HWY_EXPORT(CountWordHits);
-HWY_EXPORT(TargetOfThisCode);
+HWY_EXPORT(TargetName);
 
-std::int64_t SimdShotKernel::CountBlockHits(std::uint64_t firstBlock, std::uint64_t blocks,
-                                            Pairing pairing) {
+std::int64_t CountBlockHits(std::uint64_t firstBlock, std::uint64_t blocks, Pairing pairing) {
     const Philox::Key key = CounterRandomSequence::kKey;
-    return HWY_DYNAMIC_DISPATCH(CountBlockHits)(firstBlock, blocks, pairing == Pairing::kOdd,
-                                                key[0], key[1]);
+    return HWY_DYNAMIC_DISPATCH(CountBlockHitsWithKey)(firstBlock, blocks, pairing == Pairing::kOdd,
+                                                       key[0], key[1]);
 }
 
-std::int64_t SimdShotKernel::CountWordHits(const std::uint32_t* xWords, const std::uint32_t* yWords,
-                                           std::size_t shots) {
+std::int64_t CountWordHits(const std::uint32_t* xWords, const std::uint32_t* yWords,
+                           std::size_t shots) {
     return HWY_DYNAMIC_DISPATCH(CountWordHits)(xWords, yWords, shots);
 }
 
-std::int64_t SimdShotKernel::ActiveTarget() {
-    return HWY_DYNAMIC_DISPATCH(TargetOfThisCode)();
+const char* TargetName() {
+    return HWY_DYNAMIC_DISPATCH(TargetName)();
 }
 
-}  // namespace quadrix
-#endif
+}  // namespace quadrix::shot_kernel
+#endif  // HWY_ONCE

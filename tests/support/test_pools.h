@@ -1,0 +1,16 @@
+#pragma once
+
+#include <array>
+
+#include "runtime/worker_pool.h"
+
+namespace quadrix::testing {
+
+// Pools of one, two and three threads, shared by the suites that check that a
+// result does not depend on how the work is shared out.
+inline std::array<WorkerPool, 3>& TestPools() {
+    static std::array<WorkerPool, 3> pools = {WorkerPool(1), WorkerPool(2), WorkerPool(3)};
+    return pools;
+}
+
+}  // namespace quadrix::testing

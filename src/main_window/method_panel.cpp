@@ -33,8 +33,26 @@ MethodPanel* MethodPanel::ForMethod(Long method, QWidget* parent) {
 }
 
 MethodPanel::MethodPanel(QWidget* parent) : QFrame(parent) {
-    setAccessibleDescription(
-        QStringLiteral("Drawing of the method's progress; the output field holds its values."));
+    setAccessibleDescription(QStringLiteral("Nothing drawn yet."));
+}
+
+void MethodPanel::ShowState(const EstimatorState& state) {
+    TakeState(state);
+    setAccessibleDescription(Caption() + QStringLiteral(". ") + SquareSummary() +
+                             QStringLiteral(" ") + PlotSummary());
+    update();
+}
+
+QString MethodPanel::PlotSummary() const {
+    const std::vector<ConvergencePlot::Point> points = Plot().Points();
+    if (points.empty()) {
+        return {};
+    }
+    return QStringLiteral("Error plot of %1 ticks, latest error %2 at %3 %4.")
+        .arg(points.size())
+        .arg(points.back().error, 0, 'g', 3)
+        .arg(points.back().count, 0, 'f', 0)
+        .arg(CountName());
 }
 
 void MethodPanel::paintEvent(QPaintEvent* event) {

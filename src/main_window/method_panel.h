@@ -18,8 +18,8 @@ namespace quadrix {
 // A method's white panel with a drawing of what the method does: a square view
 // on the left, the run's error plot on the right and a caption line below. It
 // draws its model only; the model changes when the window hands the panel the
-// method's state after a tick, and only then is the panel repainted. The drawing
-// is decorative: the output field beside it stays the accessible source.
+// method's state after a tick, and only then is the panel repainted. Screen
+// readers get the caption and a summary of the drawing as its description.
 class MethodPanel : public QFrame {
     Q_OBJECT
 
@@ -28,7 +28,7 @@ class MethodPanel : public QFrame {
     static MethodPanel* ForMethod(Long method, QWidget* parent);
 
     // The method's output field has just been given the text of this state.
-    virtual void ShowState(const EstimatorState& state) = 0;
+    void ShowState(const EstimatorState& state);
     // The method was reset: the drawing stays until its next state.
     virtual void ForgetRun() = 0;
 
@@ -43,6 +43,11 @@ class MethodPanel : public QFrame {
     explicit MethodPanel(QWidget* parent);
 
     void paintEvent(QPaintEvent* event) override;
+
+    // Takes the state into the panel's model.
+    virtual void TakeState(const EstimatorState& state) = 0;
+    // One line on what the square shows, for screen readers.
+    virtual QString SquareSummary() const = 0;
 
     // The method's view of the unit square, x to the right and y upwards.
     virtual void PaintSquare(QPainter& painter, const QRectF& square) const = 0;
@@ -60,6 +65,7 @@ class MethodPanel : public QFrame {
     // The smaller font of the plot's labels.
     QFont LabelFont() const;
     void PaintCaption(QPainter& painter) const;
+    QString PlotSummary() const;
 };
 
 }  // namespace quadrix

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 #include "main_window/dot_layer.h"
 #include "main_window/panel_colours.h"
 
@@ -9,9 +11,8 @@ namespace quadrix {
 
 ShootPanel::ShootPanel(QWidget* parent) : ModelPanel(parent) {}
 
-void ShootPanel::ShowState(const EstimatorState& state) {
+void ShootPanel::TakeState(const EstimatorState& state) {
     model_.Update(std::get<ShootState>(state));
-    update();
 }
 
 void ShootPanel::PaintSquare(QPainter& painter, const QRectF& square) const {
@@ -37,6 +38,15 @@ QString ShootPanel::CountName() const {
 
 QString ShootPanel::Caption() const {
     return QString::fromStdString(model_.Caption());
+}
+
+QString ShootPanel::SquareSummary() const {
+    const auto& dots = model_.Dots();
+    const auto hits = std::count_if(dots.begin(), dots.end(), [](const auto& dot) { return dot.hit; });
+    return QStringLiteral("The latest %1 shots: %2 hits inside the arc in blue, %3 misses in orange.")
+        .arg(dots.size())
+        .arg(hits)
+        .arg(static_cast<qsizetype>(dots.size()) - hits);
 }
 
 }  // namespace quadrix

@@ -41,9 +41,8 @@ QPolygonF InSquareUnits(const QPolygonF& unitArea, const QRectF& square) {
 
 StripePanel::StripePanel(QWidget* parent) : ModelPanel(parent) {}
 
-void StripePanel::ShowState(const EstimatorState& state) {
+void StripePanel::TakeState(const EstimatorState& state) {
     model_.Update(std::get<StripeState>(state));
-    update();
 }
 
 void StripePanel::PaintSquare(QPainter& painter, const QRectF& square) const {
@@ -116,6 +115,15 @@ QString StripePanel::CountName() const {
 
 QString StripePanel::Caption() const {
     return QString::fromStdString(model_.Caption());
+}
+
+// The square shows rectangles in a panel of the window's size, else the band.
+QString StripePanel::SquareSummary() const {
+    const bool rectangles = model_.ShowsRectangles(SquareRect().width());
+    return QStringLiteral("%1 stripes, drawn as %2.")
+        .arg(model_.Count())
+        .arg(rectangles ? QStringLiteral("upper rectangles over lower ones")
+                        : QStringLiteral("the band between the upper and the lower step curve"));
 }
 
 }  // namespace quadrix

@@ -15,9 +15,9 @@ class StripePanel : public ModelPanel<StripePanelModel> {
   public:
     explicit StripePanel(QWidget* parent);
 
-    void ShowState(const EstimatorState& state) override;
-
   protected:
+    void TakeState(const EstimatorState& state) override;
+    QString SquareSummary() const override;
     void PaintSquare(QPainter& painter, const QRectF& square) const override;
     QString ReferenceLabel() const override;
     QString CountName() const override;

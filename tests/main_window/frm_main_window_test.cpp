@@ -29,9 +29,11 @@ TEST_F(MainWindow, SelectingATabByMouseOrKeyBringsItsPageToTheFront) {
     expectInFront(2);
 }
 
-// The field shows the state text's four lines; the drawing shows the same shots.
+// The field shows the state text's four lines; the drawing shows the same shots
+// and tells screen readers what it shows, its name and the focus untouched.
 TEST_F(MainWindow, ATickShowsTheStateInTheFieldAndTheDrawingWhileTheStepsAreLocked) {
     StartMethod(1, "10");
+    QWidget* focused = QApplication::focusWidget();
     QTest::keyClicks(Window().txtStepsPerTick(), "5");
     EXPECT_EQ(Window().txtStepsPerTick()->text(), "10");
     Tick();
@@ -43,6 +45,14 @@ TEST_F(MainWindow, ATickShowsTheStateInTheFieldAndTheDrawingWhileTheStepsAreLock
     const auto hits = std::count_if(dots.begin(), dots.end(), [](const auto& dot) { return dot.hit; });
     EXPECT_EQ(hits, static_cast<const QuadrixShoot&>(Window().Generators(1)).HitCount());
     EXPECT_FALSE(StripeDrawing().HasState());
+    const QString description = Window().picOutput(1)->accessibleDescription();
+    EXPECT_TRUE(description.startsWith(QString::fromStdString(ShootDrawing().Caption()) + ". "))
+        << description.toStdString();
+    EXPECT_TRUE(description.contains(QStringLiteral("The latest 10 shots: %1 hits").arg(hits)))
+        << description.toStdString();
+    EXPECT_TRUE(description.contains("Error plot of 1 ticks")) << description.toStdString();
+    EXPECT_EQ(Window().picOutput(1)->accessibleName(), "Pi per shoot picture");
+    EXPECT_EQ(QApplication::focusWidget(), focused);
 }
 
 TEST_F(MainWindow, ScreenReadersFindEveryControlByName) {
@@ -104,13 +114,14 @@ TEST(MessageBoxShown, OneBoxAtATimeWhileTheTimerTicks) {
         EXPECT_EQ(box->windowTitle(), "Quadrix");
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box->buttons().size(), 1);
-        prompts.append(box->text());
+        EXPECT_TRUE(box->text().startsWith("Overflow\n\n")) << box->text().toStdString();
+        prompts.append(box->text().split('\n').value(2).section(':', 0, 0));
         box->button(QMessageBox::Ok)->click();
     });
     closer.start(60);
     EXPECT_TRUE(QTest::qWaitFor([&] { return prompts.size() == 2; }, 10000));
     QTest::qWait(300);
-    EXPECT_EQ(prompts, (QStringList{"Overflow", "Overflow"}));
+    EXPECT_EQ(prompts, (QStringList{"Pi per shoot stopped", "Pi per stripe stopped"}));
     EXPECT_EQ(mostBoxes, 1);
     EXPECT_FALSE(window->Running(1) || window->Running(2));
     window->close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
@@ -30,8 +31,10 @@ class RecordingWindow : public CalculationWindow {
     }
     void BringPageToFront(Long method) override { log.push_back("front" + std::to_string(method)); }
     Long SelectedTabIndex() const override { return tab; }
+    // The log keeps a prompt's first line, `prompts` the whole of it.
     void ShowMessage(const std::string& prompt) override {
-        log.push_back("box " + prompt);
+        log.push_back("box " + prompt.substr(0, prompt.find('\n')));
+        prompts.push_back(prompt);
         ++openBoxes;
         mostOpenBoxes = std::max(mostOpenBoxes, openBoxes);
         if (insideBox) {
@@ -70,6 +73,7 @@ class RecordingWindow : public CalculationWindow {
     bool locked = false;
     std::array<std::string, 2> outputs;
     std::vector<std::string> log;
+    std::vector<std::string> prompts;
     std::function<void()> insideBox;
     int openBoxes = 0;
     int mostOpenBoxes = 0;

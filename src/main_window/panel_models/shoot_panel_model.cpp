@@ -5,11 +5,11 @@
 #include <cstddef>
 #include <numbers>
 
+#include "estimators/shot.h"
 #include "main_window/panel_models/counter_sequence_reader.h"
 #include "main_window/panel_models/interval_caption.h"
 #include "main_window/panel_models/wilson_interval.h"
 #include "runtime/number_text.h"
-#include "runtime/random_source.h"
 
 namespace quadrix {
 
@@ -73,9 +73,9 @@ std::vector<ShootPanelModel::Dot> ShootPanelModel::DotsOf(const std::deque<Run>&
     for (const Run& run : runs) {
         std::uint64_t value = run.firstValue;
         for (Long shot = 0; shot < run.shots; ++shot, value += 2) {
-            const double x = sequence.ValueAt(value);
-            const double y = sequence.ValueAt(value + 1);
-            dots.push_back({x, y, IsHit(x, y)});
+            const Shot drawn = ShotAt([&](std::uint64_t index) { return sequence.ValueAt(index); },
+                                      value);
+            dots.push_back({drawn.x, drawn.y, drawn.hit});
         }
     }
     return dots;

@@ -5,20 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "estimators/stripe_height.h"
 #include "main_window/panel_models/interval_caption.h"
 #include "runtime/number_text.h"
 
 namespace quadrix {
-namespace {
-
-// The quarter circle's height at stripe edge i of count, as the estimator takes it.
-double HeightAtEdge(std::int64_t edge, std::int64_t count) {
-    const double t = static_cast<double>(edge) / static_cast<double>(count);
-    return std::sqrt(std::max(0.0, 1.0 - t * t));
-}
-
-}  // namespace
-
 void StripePanelModel::Update(const StripeState& state) {
     caption_ = IntervalCaption::Text("", state.piBelow, state.piAbove, DecimalSeparator());
     run_.Take(state.count, state.piRounded);
@@ -39,8 +30,8 @@ std::vector<StripePanelModel::Stripe> StripePanelModel::Rectangles() const {
     const auto width = 1.0 / static_cast<double>(count);
     for (Long stripe = 0; stripe < count; ++stripe) {
         stripes.push_back({static_cast<double>(stripe) * width,
-                           static_cast<double>(stripe + 1) * width, HeightAtEdge(stripe, count),
-                           HeightAtEdge(stripe + 1, count)});
+                           static_cast<double>(stripe + 1) * width, StripeHeight(stripe, count),
+                           StripeHeight(stripe + 1, count)});
     }
     return stripes;
 }
@@ -60,7 +51,8 @@ std::vector<StripePanelModel::Column> StripePanelModel::Band(int columns) const 
         const std::int64_t lastEdge = ((column + 1) * count + columns - 1) / columns;
         band.push_back(
             {static_cast<double>(column) / columns, static_cast<double>(column + 1) / columns,
-             HeightAtEdge(std::min(lastEdge, count), count), HeightAtEdge(firstStripe, count)});
+             StripeHeight(static_cast<Long>(std::min(lastEdge, count)), Count()),
+             StripeHeight(static_cast<Long>(firstStripe), Count())});
     }
     return band;
 }

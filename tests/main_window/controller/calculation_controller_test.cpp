@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "estimators/quadrix_shoot.h"
+#include "estimators/quadrix_stripe.h"
 #include "main_window/controller/calculation_controller.h"
+#include "runtime/errors.h"
 #include "support/recording_window.h"
 
 namespace quadrix::testing {
@@ -13,7 +18,9 @@ namespace {
 // A loaded window's controller: method 1 selected, as after the load. A
 // toolkit keeps ticking while a box is open; so does this window.
 struct Session {
-    Session() {
+    Session() : Session(std::make_unique<QuadrixShoot>(), std::make_unique<QuadrixStripe>()) {}
+    Session(std::unique_ptr<Quadrix> shooting, std::unique_ptr<Quadrix> stripes)
+        : controller(window, std::move(shooting), std::move(stripes)) {
         controller.SelectTab();
         window.insideBox = [this] {
             if (window.openBoxes < 3) {
@@ -47,7 +54,7 @@ struct Session {
     }
 
     RecordingWindow window;
-    CalculationController controller{window};
+    CalculationController controller;
 };
 
 struct Case {
@@ -125,6 +132,74 @@ TEST(Controller, OutputIsTheStateTextAndTheDrawingGetsItsValues) {
     EXPECT_EQ(session.window.outputs[1], stripes.StateDescr());
     EXPECT_EQ(stripes.Count(), 32);
     EXPECT_EQ(session.window.outputs[0], "");
+}
+
+// An estimator that fails where it is told to, for errors that real ones reach
+// only after billions of shots.
+class FailingEstimator : public QuadrixStripe {
+  public:
+    std::function<void()> failStep = [] {};
+    std::function<void()> failState = [] {};
+
+    void DoStep(Long steps) override {
+        failStep();
+        QuadrixStripe::DoStep(steps);
+    }
+    EstimatorState State() const override {
+        failState();
+        return QuadrixStripe::State();
+    }
+};
+
+struct ErrorCase {
+    const char* cause;
+    Long method;
+    const char* steps;
+    std::function<void(FailingEstimator&)> fail;
+    std::string prompt;
+};
+
+const ErrorCase kErrorCases[] = {
+    {"stripes cannot double", 2, "1",
+     [](FailingEstimator& e) { e.failStep = [] { throw Overflow(); }; },
+     "Overflow\n\nPi per stripe stopped: the number of stripes cannot double beyond "
+     "1073741824.\nPress Reset to start again from 4 stripes."},
+    {"shots cannot go on", 1, "1",
+     [](FailingEstimator& e) { e.failStep = [] { throw Overflow(); }; },
+     "Overflow\n\nPi per shoot stopped: the shots cannot go past 2147483647.\nPress Reset to "
+     "start again from no shots."},
+    {"hits times 4", 1, "1", [](FailingEstimator& e) { e.failState = [] { throw Overflow(); }; },
+     "Overflow\n\nPi per shoot stopped: the hits times 4 no longer fit a Long (after about 684 "
+     "million shots).\nPress Reset to start again from no shots."},
+    {"steps beyond Long", 2, "-2147483649", [](FailingEstimator&) {},
+     "Overflow\n\nPi per stripe stopped: the steps per tick spell a number beyond "
+     "-2147483648..2147483647.\nFix the steps per tick, then press Start."},
+    {"steps no number", 1, "x", [](FailingEstimator&) {},
+     "Type mismatch\n\nPi per shoot stopped: the steps per tick no longer spell a number.\nFix "
+     "the steps per tick, then press Start."},
+    {"no estimate yet", 1, "0",
+     [](FailingEstimator& e) { e.failState = [] { throw InvalidOperation(); }; },
+     "Invalid floating-point operation\n\nPi per shoot stopped: it has no estimate yet (0/0): "
+     "it was stepped by 0 or fewer shots before its first shot.\nEnter a positive number of "
+     "steps per tick, then press Start."},
+    {"any other fault", 2, "1",
+     [](FailingEstimator& e) { e.failState = [] { throw DivisionByZero(); }; },
+     "Division by zero\n\nPi per stripe stopped. Press Reset to start it again."},
+};
+
+TEST(Controller, ATickErrorSaysWhichMethodStoppedWhyAndWhatToDo) {
+    for (const ErrorCase& c : kErrorCases) {
+        SCOPED_TRACE(c.cause);
+        auto failing = std::make_unique<FailingEstimator>();
+        c.fail(*failing);
+        std::unique_ptr<Quadrix> other = std::make_unique<QuadrixStripe>();
+        Session session = c.method == 1 ? Session(std::move(failing), std::move(other))
+                                        : Session(std::move(other), std::move(failing));
+        session.window.steps = "1";
+        session.Run("tab=" + std::to_string(c.method) + " start steps=" + c.steps + " tick");
+        EXPECT_EQ(session.window.prompts, std::vector<std::string>{c.prompt});
+        EXPECT_FALSE(session.controller.Running(c.method));
+    }
 }
 
 }  // namespace

@@ -22,7 +22,8 @@ TEST_F(AfterStartUp, ShootingTabIsSelectedAndNothingRuns) {
         EXPECT_FALSE(Window().Running(method));
         EXPECT_EQ(Output(method), "");
     }
-    ExpectStartStopShows(false);
+    EXPECT_EQ(Window().cmdStartStop()->text(), "&Start");
+    EXPECT_FALSE(Window().txtStepsPerTick()->isReadOnly());
     EXPECT_EQ(Window().txtStepsPerTick()->text(), "Steps per Tick (100 ms)");
     EXPECT_EQ(Window().windowTitle(), "ZEKT Quadrix");
 }

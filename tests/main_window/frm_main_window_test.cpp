@@ -42,7 +42,8 @@ TEST_F(MainWindow, ATickShowsTheStateInTheFieldAndTheDrawingWhileTheStepsAreLock
     EXPECT_EQ(Output(1), QString::fromStdString(text).replace("\r\n", "\n"));
     const auto& dots = ShootDrawing().Dots();
     ASSERT_EQ(dots.size(), 10u);
-    const auto hits = std::count_if(dots.begin(), dots.end(), [](const auto& dot) { return dot.hit; });
+    const auto hits =
+        std::count_if(dots.begin(), dots.end(), [](const auto& dot) { return dot.hit; });
     EXPECT_EQ(hits, static_cast<const QuadrixShoot&>(Window().Generators(1)).HitCount());
     EXPECT_FALSE(StripeDrawing().HasState());
     const QString description = Window().picOutput(1)->accessibleDescription();

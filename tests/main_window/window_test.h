@@ -13,23 +13,12 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
+#include "estimators/quadrix_shoot.h"
 #include "main_window/frm_main.h"
 #include "main_window/shoot_panel.h"
 #include "main_window/stripe_panel.h"
-#include "estimators/quadrix_shoot.h"
-
-// Lets GoogleTest print texts in its failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace quadrix::testing {
-
-inline QString Line(const QString& text, int index) {
-    return text.split('\n').value(index);
-}
 
 // A loaded and shown window whose message boxes are recorded instead of shown.
 // Its timer is stopped: the tests run the ticks themselves, one at a time.
@@ -60,7 +49,6 @@ class WindowTest : public ::testing::Test {
     }
 
     void ClickStartStop() { QTest::mouseClick(window_->cmdStartStop(), Qt::LeftButton); }
-    void ClickReset() { QTest::mouseClick(window_->cmdReset(), Qt::LeftButton); }
 
     void SelectTab(Long method) {
         QTabBar* tabs = window_->tabMethod()->tabBar();
@@ -85,12 +73,6 @@ class WindowTest : public ::testing::Test {
     }
     const StripePanelModel& StripeDrawing() {
         return qobject_cast<StripePanel*>(window_->picOutput(2))->Model();
-    }
-
-    // The button's caption and the field's lock as a Start (true) or a Stop left them.
-    void ExpectStartStopShows(bool started) {
-        EXPECT_EQ(window_->cmdStartStop()->text(), started ? "&Stop" : "&Start");
-        EXPECT_EQ(window_->txtStepsPerTick()->isReadOnly(), started);
     }
 
     // Makes the window the active one, as keyboard input needs.

@@ -1,34 +1,28 @@
 #include <QCoreApplication>
-#include <QPointer>
-#include <QString>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <array>
-#include <cstdint>
-#include <cstdlib>
-#include <iomanip>
-#include <iostream>
-#include <optional>
-#include <random>
-#include <sstream>
-#include <string>
-
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <string>
+
 #include "main_window/frm_main.h"
 #include "memory_use.h"
 #include "support/checked_desk.h"
+#include "support/test_seed.h"
 
 #if defined(__SANITIZE_ADDRESS__)
-// A quarantine of 16 MiB of freed memory instead of 256: it still holds the
-// blocks freed over thousands of ticks, and keeps the resident size the run
-// reports nearer to the program's own.
+// A quarantine of 16 MiB of freed memory instead of 256 keeps the resident size
+// nearer to the program's own.
 extern "C" const char* __asan_default_options() {  // NOLINT(bugprone-reserved-identifier)
     return "quarantine_size_mb=16";
 }
@@ -37,8 +31,13 @@ extern "C" const char* __asan_default_options() {  // NOLINT(bugprone-reserved-i
 namespace quadrix::testing {
 namespace {
 
-// The real window, driven through its handlers. Its message boxes are
-// answered at once, after one tick inside them.
+constexpr std::int64_t kWarmUpTicks = 1000;
+// The work of one tick in shots plus stripes: cheap even under the sanitizers.
+constexpr std::int64_t kTickBudget = std::int64_t{1} << 16;
+constexpr std::int64_t kAllowedHeapGrowthKiB = 1024;
+
+// The real window, driven through its handlers; a message box is answered at
+// once, after a tick inside it.
 class WindowDesk : public CheckedDesk {
   public:
     WindowDesk(frmMain& window, FaultHandler onFault)
@@ -46,21 +45,25 @@ class WindowDesk : public CheckedDesk {
         window_.SetMessageShower([this](const QString& /*prompt*/) { InsideBox(); });
     }
 
-    const CalculationController& Controller() const override { return controller_; }
+    const CalculationController& Controller() const override { return window_.Controller(); }
 
   protected:
     View Seen() const override {
         View view{window_.cmdStartStop()->text().toStdString(),
                   window_.txtStepsPerTick()->isReadOnly(),
                   {}};
-        for (Long method = 1; method <= 2; ++method) {
+        for (std::size_t slot = 0; slot < 2; ++slot) {
             // The field shows CR LF as one line break.
-            view.outputs.at(static_cast<std::size_t>(method - 1)) =
-                window_.txtOutput(method)->toPlainText().replace('\n', "\r\n").toStdString();
+            view.outputs.at(slot) = window_.txtOutput(static_cast<Long>(slot + 1))
+                                        ->toPlainText()
+                                        .replace('\n', "\r\n")
+                                        .toStdString();
         }
         return view;
     }
-    std::string StepsText() const override { return window_.txtStepsPerTick()->text().toStdString(); }
+    std::string StepsText() const override {
+        return window_.txtStepsPerTick()->text().toStdString();
+    }
     void Type(const std::string& text) override {
         if (!window_.txtStepsPerTick()->isReadOnly()) {
             window_.txtStepsPerTick()->setText(QString::fromStdString(text));
@@ -75,156 +78,84 @@ class WindowDesk : public CheckedDesk {
 
   private:
     frmMain& window_;
-    const CalculationController& controller_ = window_.Controller();
 };
 
-constexpr std::uint64_t kDefaultTicks = 100000;
-constexpr std::int64_t kWarmUpTicks = 1000;
-constexpr int kTicksPerPaint = 10;
-// The work of one tick, in shots plus stripes: small enough that a tick stays
-// cheap under the sanitizers.
-constexpr std::int64_t kTickBudget = std::int64_t{1} << 16;
-// What memory may grow after the warm-up without counting as a leak. Under
-// AddressSanitizer the resident size also holds the sanitizer's quarantine,
-// shadow memory and allocation stacks, which grow as the allocator cycles
-// through fresh addresses; there the heap in use alone tells the program's memory.
-constexpr std::int64_t kAllowedHeapGrowthKiB = 1024;
-#if !defined(__SANITIZE_ADDRESS__)
-constexpr std::int64_t kAllowedResidentGrowthKiB = std::int64_t{8} * 1024;
-#endif
-
-std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
-    const char* text = std::getenv(name);
-    return text == nullptr ? fallback : std::stoull(text);
-}
-
-std::string Describe(const MemoryUse& memory) {
-    const auto mib = [](std::int64_t kiB) { return static_cast<double>(kiB) / 1024.0; };
-    std::ostringstream text;
-    text << std::fixed << std::setprecision(1) << "resident " << mib(memory.residentKiB)
-         << " MiB, peak " << mib(memory.peakResidentKiB) << " MiB, anonymous "
-         << mib(memory.anonymousResidentKiB) << " MiB, heap in use " << mib(memory.heapKiB)
-         << " MiB";
-    return text.str();
-}
-
-class Soak : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        window_ = new frmMain;
-        window_->show();
-        window_->tmrCalc()->stop();  // the soak runs the ticks itself
-        driver_.emplace(*window_, [this](const std::string& fault) {
-            ++faults_;
-            ADD_FAILURE() << fault << " (seed " << seed_ << ", tick " << ticks_ << ")";
-        });
-    }
-
-    void TearDown() override {
-        driver_.reset();
-        if (!window_.isNull()) {
-            window_->close();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    // Now and then an action, as a user would take one between ticks. A method
-    // is started more readily than stopped, so that both run most of the time.
-    void MaybeAct() {
-        const int roll = Uniform(0, 999);
-        const CalculationController& controller = driver_->Controller();
+// 100000 ticks (QUADRIX_SOAK_TICKS) with random actions between them on the
+// real window, checked after every action, painted every tenth tick.
+TEST(Soak, RandomActionsKeepTheWindowConsistentAndMemoryFlat) {
+    const char* ticksGiven = std::getenv("QUADRIX_SOAK_TICKS");
+    const std::int64_t ticks = ticksGiven != nullptr ? std::stoll(ticksGiven) : 100000;
+    const std::uint64_t seed = TestSeed();
+    std::mt19937_64 random(seed);
+    const auto uniform = [&](int low, int high) {
+        return std::uniform_int_distribution(low, high)(random);
+    };
+    std::int64_t tick = 0;
+    int faults = 0;
+    QPointer<frmMain> window = new frmMain;
+    window->show();
+    window->tmrCalc()->stop();  // the soak runs the ticks itself
+    WindowDesk desk(*window, [&](const std::string& fault) {
+        ++faults;
+        ADD_FAILURE() << fault << " (seed " << seed << ", tick " << tick << ")";
+    });
+    const CalculationController& controller = desk.Controller();
+    static const std::array<const char*, 10> kOddSteps = {"",  "abc", "2,5", "2.5",        "-3",
+                                                          "0", " 2 ", "1e0", "2147483648", "30"};
+    MemoryUse warm = MemoryUse::Now();
+    std::array<std::int64_t, 2> ticksRunning = {0, 0};
+    for (; tick < ticks && faults == 0; ++tick) {
+        // Now and then an action; a method is started more readily than stopped.
+        const int roll = uniform(0, 999);
         const bool selectedRuns = controller.Running(controller.SelectedMethod());
         if (roll < 15) {
-            driver_->TypeSteps(StepsText());
+            const bool odd = uniform(0, 6) == 0;
+            desk.TypeSteps(odd ? kOddSteps.at(static_cast<std::size_t>(uniform(0, 9)))
+                               : std::to_string(controller.SelectedMethod() == 1 ? uniform(1, 2000)
+                                                                                 : uniform(0, 3)));
         } else if (roll < (selectedRuns ? 20 : 45)) {
-            driver_->ClickStartStop();
+            desk.ClickStartStop();
         } else if (roll < 53) {
-            driver_->ClickReset();
+            desk.ClickReset();
         } else if (roll < 73) {
-            driver_->SelectTab(Uniform(1, 2));
+            desk.SelectTab(uniform(1, 2));
         }
-    }
-
-    // Mostly a step count that suits the selected method, sometimes a text that
-    // is no number, rounds, or fails only when a tick converts it.
-    std::string StepsText() {
-        static const std::array<const char*, 10> kOddTexts = {
-            "", "abc", "2,5", "2.5", "-3", "0", " 2 ", "1e0", "2147483648", "30"};
-        if (Uniform(0, 6) == 0) {
-            return kOddTexts.at(
-                static_cast<std::size_t>(Uniform(0, static_cast<int>(kOddTexts.size()) - 1)));
+        // Stripes grown too many for a cheap tick are reset, or stopped.
+        const Long selected = controller.SelectedMethod();
+        desk.SelectTab(2);
+        if (desk.NextTickCost() > kTickBudget && controller.Running(2)) {
+            desk.ClickReset();
         }
-        return std::to_string(driver_->Controller().SelectedMethod() == 1 ? Uniform(1, 2000)
-                                                                          : Uniform(0, 3));
-    }
-
-    // When the stripes would grow too many for a cheap tick, resets them first,
-    // or stops them if their steps are too many even from the start.
-    void Tick() {
-        for (const auto action : {&WindowDesk::ClickReset, &WindowDesk::ClickStartStop}) {
-            if (driver_->NextTickCost() <= kTickBudget || !driver_->Controller().Running(2)) {
-                break;
-            }
-            const Long selected = driver_->Controller().SelectedMethod();
-            driver_->SelectTab(2);
-            ((*driver_).*action)();
-            driver_->SelectTab(selected);
+        if (desk.NextTickCost() > kTickBudget && controller.Running(2)) {
+            desk.ClickStartStop();
         }
-        ASSERT_LE(driver_->NextTickCost(), kTickBudget) << "the soak's steps texts are too large";
-        driver_->Tick();
-        ++ticks_;
-        if (ticks_ % kTicksPerPaint == 0) {
-            window_->grab();  // paints every control, the panels' drawings among them
+        desk.SelectTab(selected);
+        ASSERT_LE(desk.NextTickCost(), kTickBudget) << "steps too large for the soak";
+        ticksRunning[0] += controller.Running(1) ? 1 : 0;
+        ticksRunning[1] += controller.Running(2) ? 1 : 0;
+        desk.Tick();
+        if (tick % 10 == 0) {
+            QCoreApplication::processEvents();  // what the event loop would have done
+            window->grab();                     // paints every control, the drawings among them
         }
-    }
-
-    int Uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }
-
-    const std::uint64_t seed_ = FromEnvironment("QUADRIX_SOAK_SEED", std::random_device()());
-    std::mt19937_64 random_{seed_};
-    QPointer<frmMain> window_;
-    std::optional<WindowDesk> driver_;
-    std::int64_t ticks_ = 0;
-    int faults_ = 0;
-};
-
-TEST_F(Soak, RandomActionsOnBothMethodsKeepTheWindowConsistentAndMemoryFlat) {
-    const auto ticks =
-        static_cast<std::int64_t>(FromEnvironment("QUADRIX_SOAK_TICKS", kDefaultTicks));
-    const std::int64_t ticksPerReport = std::max<std::int64_t>(ticks / 10, 1);
-    std::cout << "soak: seed " << seed_ << " (QUADRIX_SOAK_SEED=" << seed_ << " repeats this run), "
-              << ticks << " ticks" << std::endl;
-
-    MemoryUse afterWarmUp = MemoryUse::Now();
-    std::array<std::int64_t, 2> ticksRunning = {0, 0};
-    while (ticks_ < ticks && faults_ == 0 && !HasFatalFailure()) {
-        MaybeAct();
-        for (Long method = 1; method <= 2; ++method) {
-            ticksRunning.at(static_cast<std::size_t>(method - 1)) +=
-                driver_->Controller().Running(method) ? 1 : 0;
+        if (tick == kWarmUpTicks) {
+            warm = MemoryUse::Now();
         }
-        Tick();
-        if (ticks_ == kWarmUpTicks || ticks_ % ticksPerReport == 0) {
+        if (tick % (ticks / 10 + 1) == 0) {
             const MemoryUse now = MemoryUse::Now();
-            afterWarmUp = ticks_ == kWarmUpTicks ? now : afterWarmUp;
-            std::cout << "soak: after " << ticks_ << " ticks: " << Describe(now) << std::endl;
+            std::cout << "soak: tick " << tick << ": heap in use " << now.heapKiB
+                      << " KiB, peak resident " << now.peakResidentKiB << " KiB" << std::endl;
         }
     }
-    const MemoryUse atEnd = MemoryUse::Now();
-
-    std::cout << "soak: " << ticks_ << " ticks, shooting ran in " << ticksRunning[0]
-              << ", stripes in " << ticksRunning[1] << ", " << driver_->BoxesShown()
+    const MemoryUse end = MemoryUse::Now();
+    std::cout << "soak: seed " << seed << ", " << tick << " ticks, shooting ran in "
+              << ticksRunning[0] << ", stripes in " << ticksRunning[1] << ", " << desk.BoxesShown()
               << " message boxes" << std::endl;
-
-    EXPECT_EQ(ticks_, ticks);
+    EXPECT_EQ(tick, ticks);
     EXPECT_GT(ticksRunning[0], ticks / 10) << "the shooting method hardly ran";
     EXPECT_GT(ticksRunning[1], ticks / 10) << "the stripe method hardly ran";
-    EXPECT_LE(atEnd.heapKiB - afterWarmUp.heapKiB, kAllowedHeapGrowthKiB)
-        << "the program holds more and more memory";
-#if !defined(__SANITIZE_ADDRESS__)
-    EXPECT_LE(atEnd.peakResidentKiB - afterWarmUp.peakResidentKiB, kAllowedResidentGrowthKiB)
-        << "resident memory grew over the run";
-#endif
+    EXPECT_LE(end.heapKiB - warm.heapKiB, kAllowedHeapGrowthKiB) << "the heap keeps growing";
+    window->close();
 }
 
 }  // namespace

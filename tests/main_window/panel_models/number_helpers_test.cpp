@@ -99,6 +99,5 @@ TEST(IntervalCaption, ShowsTheEndsAndClaimsOnlyDigitsBothShownEndsCarry) {
     }
 }
 
-
 }  // namespace
 }  // namespace quadrix

@@ -24,15 +24,10 @@ namespace {
 constexpr std::int64_t kTickBudget = std::int64_t{1} << 16;
 constexpr std::size_t kLongestText = 24;
 
-// Characters a user may type that look like digits, signs or blanks but are not ASCII.
-constexpr std::array<std::string_view, 6> kLookalikes = {
-    "\u00e4",  // a umlaut
-    "\u00a0",  // no-break space
-    "\u0663",  // Arabic-Indic digit three
-    "\u2212",  // minus sign
-    "\uff11",  // fullwidth digit one
-    "\u066b",  // Arabic decimal separator
-};
+// Characters that look like digits, signs or blanks but are not ASCII: a umlaut,
+// no-break space, Arabic-Indic three, minus sign, fullwidth one, Arabic separator.
+constexpr std::array<std::string_view, 6> kLookalikes = {"\u00e4", "\u00a0", "\u0663",
+                                                         "\u2212", "\uff11", "\u066b"};
 
 // The controller with a window that has no widgets.
 class FakeDesk : public testing::CheckedDesk {

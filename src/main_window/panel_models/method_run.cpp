@@ -4,12 +4,12 @@
 
 namespace quadrix {
 
-bool MethodRun::StartsNewRun(Long count) const {
-    return forgotten_ || !hasState_ || count < count_;
+bool MethodRun::StartsNewRun() const {
+    return forgotten_ || !hasState_;
 }
 
 void MethodRun::Take(Long count, double piRounded) {
-    const bool newRun = StartsNewRun(count);
+    const bool newRun = StartsNewRun();
     if (newRun) {
         plot_ = ConvergencePlot();
     }

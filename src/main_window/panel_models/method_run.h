@@ -6,13 +6,12 @@
 namespace quadrix {
 
 // A method's run as its panel follows it from tick to tick: the count of the
-// latest state and the error plot of the run. A run ends with a reset (or a
-// count that fell, which only a reset can bring); the next state starts a new
-// one with an empty plot.
+// latest state and the error plot of the run. A run ends with a reset; the next
+// state starts a new one with an empty plot.
 class MethodRun {
   public:
-    // Whether a state with that count starts a new run.
-    bool StartsNewRun(Long count) const;
+    // Whether the next state starts a new run.
+    bool StartsNewRun() const;
     // Takes the state of a tick; the plot gains a point when the count moved.
     void Take(Long count, double piRounded);
     // The method was reset: the next state starts a new run.

@@ -14,7 +14,7 @@
 namespace quadrix {
 
 void ShootPanelModel::Update(const ShootState& state) {
-    const bool newRun = run_.StartsNewRun(state.shootCount);
+    const bool newRun = run_.StartsNewRun();
     runs_ = RunsAfter(state, newRun);
     dots_ = DotsOf(runs_);
     caption_ = CaptionOf(state);
@@ -33,7 +33,7 @@ std::optional<ConvergencePlot::Line> ShootPanelModel::ReferenceLine() const {
 // The shots since the last update are the latest DoStep's, which end where the
 // estimator says; older runs are kept until kMaxDots newer shots cover them.
 std::deque<ShootPanelModel::Run> ShootPanelModel::RunsAfter(const ShootState& state,
-                                                           bool newRun) const {
+                                                            bool newRun) const {
     std::deque<Run> runs = newRun ? std::deque<Run>() : runs_;
     const Long newShots = newRun ? state.shootCount : state.shootCount - run_.Count();
     if (!state.countedShotsEnd.has_value()) {
@@ -73,8 +73,8 @@ std::vector<ShootPanelModel::Dot> ShootPanelModel::DotsOf(const std::deque<Run>&
     for (const Run& run : runs) {
         std::uint64_t value = run.firstValue;
         for (Long shot = 0; shot < run.shots; ++shot, value += 2) {
-            const Shot drawn = ShotAt([&](std::uint64_t index) { return sequence.ValueAt(index); },
-                                      value);
+            const Shot drawn =
+                ShotAt([&](std::uint64_t index) { return sequence.ValueAt(index); }, value);
             dots.push_back({drawn.x, drawn.y, drawn.hit});
         }
     }

@@ -49,10 +49,10 @@ std::vector<StripePanelModel::Column> StripePanelModel::Band(int columns) const 
     for (std::int64_t column = 0; column < columns; ++column) {
         const std::int64_t firstStripe = column * count / columns;
         const std::int64_t lastEdge = ((column + 1) * count + columns - 1) / columns;
-        band.push_back(
-            {static_cast<double>(column) / columns, static_cast<double>(column + 1) / columns,
-             StripeHeight(static_cast<Long>(std::min(lastEdge, count)), Count()),
-             StripeHeight(static_cast<Long>(firstStripe), Count())});
+        band.push_back({static_cast<double>(column) / columns,
+                        static_cast<double>(column + 1) / columns,
+                        StripeHeight(static_cast<Long>(std::min(lastEdge, count)), Count()),
+                        StripeHeight(static_cast<Long>(firstStripe), Count())});
     }
     return band;
 }

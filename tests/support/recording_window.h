@@ -19,7 +19,7 @@ class RecordingWindow : public CalculationWindow {
     std::string StepsText() const override { return steps; }
     void LockSteps(bool locked) override {
         this->locked = locked;
-        log.push_back(locked ? "lock" : "unlock");
+        log.emplace_back(locked ? "lock" : "unlock");
     }
     void SetStartStopCaption(const std::string& text) override {
         caption = text;

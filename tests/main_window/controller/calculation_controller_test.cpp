@@ -39,7 +39,7 @@ struct Session {
             if (action.starts_with("steps=")) {
                 window.steps = action.substr(6);
             } else if (action.starts_with("tab=")) {
-                window.tab = std::stol(action.substr(4));
+                window.tab = std::stoi(action.substr(4));
                 controller.SelectTab();
             } else if (action == "start") {
                 controller.StartStop();

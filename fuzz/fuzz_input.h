@@ -1,8 +1,9 @@
 #pragma once
 
-#include <cstddef>
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <span>
 #include <string>
 
@@ -13,25 +14,23 @@ namespace quadrix::fuzzing {
 class FuzzInput {
   public:
     FuzzInput(const std::uint8_t* data, std::size_t size) : bytes_(data, size) {}
-
     bool Exhausted() const { return position_ >= bytes_.size(); }
-
-    std::uint8_t TakeByte();
+    std::uint8_t TakeByte() { return Exhausted() ? 0 : bytes_[position_++]; }
 
     // The next sizeof(T) bytes, zero padded past the end, as the bits of a T.
     template <typename T>
     T TakeBits() {
-        unsigned char raw[sizeof(T)] = {};
-        for (unsigned char& byte : raw) {
-            byte = TakeByte();
-        }
-        T value;
-        std::memcpy(&value, raw, sizeof(T));
-        return value;
+        std::array<std::uint8_t, sizeof(T)> raw{};
+        std::generate(raw.begin(), raw.end(), [this] { return TakeByte(); });
+        return std::bit_cast<T>(raw);
     }
 
     // All bytes not read yet, as they are.
-    std::string TakeRest();
+    std::string TakeRest() {
+        const auto rest = bytes_.subspan(std::min(position_, bytes_.size()));
+        position_ = bytes_.size();
+        return {rest.begin(), rest.end()};
+    }
 
   private:
     std::span<const std::uint8_t> bytes_;

@@ -1,5 +1,4 @@
-// Fuzzes the numeric test, text to Long and the number texts. The input is a
-// separator choice, a Long and a Double as raw bits, and a text:
+// Fuzzes the numeric test, text to Long and the number texts. The input:
 //   byte 0      bit 0 picks the decimal separator, "." or ","
 //   bytes 1-4   a Long that must survive LongToText and TextToLong unchanged
 //   bytes 5-12  a Double whose text must be numeric and spell it to 15 digits
@@ -21,8 +20,6 @@
 namespace quadrix::fuzzing {
 namespace {
 
-constexpr Long kLongMin = std::numeric_limits<Long>::min();
-
 // The Long, or nothing for an overflow; a conversion error stays an exception.
 std::optional<Long> Convert(std::string_view text, std::string_view separator) {
     try {
@@ -32,13 +29,14 @@ std::optional<Long> Convert(std::string_view text, std::string_view separator) {
     }
 }
 
-// "no number", "overflow" or the value.
+// The value, "overflow" or "no number".
 std::string Outcome(std::string_view text, std::string_view separator) {
-    if (!IsNumeric(text, separator)) {
+    try {
+        const std::optional<Long> value = Convert(text, separator);
+        return value ? LongToText(*value) : "overflow";
+    } catch (const ConversionError&) {
         return "no number";
     }
-    const std::optional<Long> value = Convert(text, separator);
-    return value ? LongToText(*value) : "overflow";
 }
 
 void Check(bool holds, std::string_view property, const std::string& details) {
@@ -49,12 +47,7 @@ void Check(bool holds, std::string_view property, const std::string& details) {
 
 void CheckText(const std::string& text, std::string_view separator) {
     const std::string quoted = Escaped(text) + " with separator " + Escaped(separator);
-    bool converts = true;
-    try {
-        Convert(text, separator);
-    } catch (const ConversionError&) {
-        converts = false;
-    }
+    const bool converts = Outcome(text, separator) != "no number";
     Check(IsNumeric(text, separator) == converts,
           "the numeric test is true exactly when text to Long converts", quoted);
     std::string comma = text;
@@ -66,7 +59,8 @@ void CheckText(const std::string& text, std::string_view separator) {
     }
     const std::optional<Long> positive = Convert(text, separator);
     const std::optional<Long> negative = Convert("-" + text, separator);
-    Check(positive ? negative == -*positive : !negative || negative == kLongMin,
+    Check(positive ? negative == -*positive
+                   : !negative || negative == std::numeric_limits<Long>::min(),
           "a minus in front negates the value", quoted);
 }
 
@@ -83,12 +77,11 @@ void CheckDouble(double value, std::string_view separator) {
     std::string plain = text;
     std::replace(plain.begin(), plain.end(), separator.front(), '.');
     const std::string mantissa = plain.substr(0, plain.find('E'));
-    const std::size_t first = mantissa.find_first_not_of("-0.");
-    const std::size_t digits =
-        first == std::string::npos
-            ? 0
-            : mantissa.size() - first - (mantissa.find('.', first) != std::string::npos ? 1 : 0);
-    Check(digits <= 15 && !(mantissa.find('.') != std::string::npos && mantissa.back() == '0'),
+    const std::string significant =
+        mantissa.substr(std::min(mantissa.find_first_not_of("-0."), mantissa.size()));
+    Check(std::count_if(significant.begin(), significant.end(), [](char c) { return c != '.'; }) <=
+                  15 &&
+              !(mantissa.find('.') != std::string::npos && mantissa.back() == '0'),
           "at most 15 significant digits, no trailing zeros", details);
     // Read back wider than a Double: the largest Doubles round to beyond it.
     const long double back = std::strtold(plain.c_str(), nullptr);

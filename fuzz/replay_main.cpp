@@ -1,7 +1,6 @@
 // Runs a fuzz target over stored inputs, for builds without libFuzzer: every
 // file named, and every file in every folder named. Exits 0 when all inputs
 // passed; a broken property aborts, as it does under the fuzzer.
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -10,12 +9,8 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
-extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 int main(int argc, char** argv) {
-    if (LLVMFuzzerInitialize != nullptr) {
-        LLVMFuzzerInitialize(&argc, &argv);
-    }
     std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i) {
         if (!std::filesystem::is_directory(argv[i])) {
@@ -23,21 +18,13 @@ int main(int argc, char** argv) {
             continue;
         }
         for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
-            if (entry.is_regular_file()) {
-                files.push_back(entry.path());
-            }
+            files.push_back(entry.path());
         }
     }
-    if (files.empty()) {
-        std::fprintf(stderr, "usage: %s <input file or folder>...: no inputs found\n", argv[0]);
-        return 2;
-    }
-    std::sort(files.begin(), files.end());
     for (const std::filesystem::path& file : files) {
         std::fprintf(stderr, "Running %s\n", file.c_str());
         std::ifstream stream(file, std::ios::binary);
-        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(stream),
-                                              std::istreambuf_iterator<char>()};
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(stream), {}};
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     }
     std::printf("%zu inputs passed\n", files.size());

@@ -1,8 +1,7 @@
 #pragma once
 
-// Straightforward loops of both methods, written as plainly as possible and
-// apart from the program's own code. Every faster engine must agree with them
-// bit for bit.
+// Straightforward loops of both methods, written as plainly as possible and apart from the
+// program's own code. Every faster engine must agree with them bit for bit.
 
 #include <cmath>
 #include <cstdint>
@@ -22,22 +21,20 @@ inline double StripeSum(std::int32_t n, double start) {
 }
 
 inline double StripePiAbove(std::int32_t n) {
-    return StripeSum(n, 1.0) * 4.0 / static_cast<double>(n);
+    return StripeSum(n, 1.0) * 4.0 / n;
 }
 inline double StripePiBelow(std::int32_t n) {
-    return StripeSum(n, 0.0) * 4.0 / static_cast<double>(n);
+    return StripeSum(n, 0.0) * 4.0 / n;
 }
 inline double StripePiRounded(std::int32_t n) {
-    const double below = StripePiBelow(n);
-    return std::sqrt(below * StripePiAbove(n));
+    return std::sqrt(StripePiBelow(n) * StripePiAbove(n));
 }
 
 // Hits among the shots whose x is value `first` of the program's sequence,
 // two values per shot, x before y.
 inline std::int64_t ShootHits(std::uint64_t first, std::int64_t shots) {
     std::int64_t hits = 0;
-    for (std::uint64_t value = first; value < first + 2 * static_cast<std::uint64_t>(shots);
-         value += 2) {
+    for (std::uint64_t value = first; value < first + 2 * std::uint64_t(shots); value += 2) {
         const double x = CounterRandomSequence::ValueAt(value);
         const double y = CounterRandomSequence::ValueAt(value + 1);
         hits += x * x + y * y <= 1.0 ? 1 : 0;

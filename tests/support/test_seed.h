@@ -12,8 +12,7 @@ namespace quadrix::testing {
 // is printed, so that a failure can be run again with the same seed.
 inline std::uint64_t TestSeed() {
     const char* given = std::getenv("QUADRIX_TEST_SEED");
-    const std::uint64_t seed =
-        given != nullptr ? std::stoull(given) : std::uint64_t{std::random_device{}()};
+    const std::uint64_t seed = given != nullptr ? std::stoull(given) : std::random_device{}();
     std::cout << "QUADRIX_TEST_SEED=" << seed << '\n';
     return seed;
 }

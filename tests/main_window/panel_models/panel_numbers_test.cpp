@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
+#include "main_window/panel_models/convergence_plot.h"
 #include "main_window/panel_models/counter_sequence_reader.h"
 #include "main_window/panel_models/decimal_digits.h"
 #include "main_window/panel_models/interval_caption.h"
@@ -39,15 +43,14 @@ TEST(WilsonInterval, MatchesPublishedValuesHoldsTheShareAndRefusesImpossibleCoun
         for (const std::int64_t successes : {std::int64_t{0}, trials / 3, trials - 1, trials}) {
             const WilsonInterval interval(successes, trials);
             const double share = static_cast<double>(successes) / static_cast<double>(trials);
-            EXPECT_LE(interval.Lower(), share) << successes << "/" << trials;
-            EXPECT_GE(interval.Upper(), share) << successes << "/" << trials;
-            EXPECT_GE(interval.Lower(), 0.0);
-            EXPECT_LE(interval.Upper(), 1.0);
+            EXPECT_TRUE(0.0 <= interval.Lower() && interval.Lower() <= share &&
+                        share <= interval.Upper() && interval.Upper() <= 1.0)
+                << successes << "/" << trials;
         }
     }
-    EXPECT_THROW(WilsonInterval(0, 0), std::invalid_argument);
-    EXPECT_THROW(WilsonInterval(3, 2), std::invalid_argument);
-    EXPECT_THROW(WilsonInterval(-1, 2), std::invalid_argument);
+    for (const auto& [successes, trials] : {std::pair{0, 0}, std::pair{3, 2}, std::pair{-1, 2}}) {
+        EXPECT_THROW(WilsonInterval(successes, trials), std::invalid_argument);
+    }
 }
 
 TEST(DecimalDigits, WritesFixedDigitsAndSharesOnlyThoseAtTheSamePlace) {
@@ -81,22 +84,68 @@ TEST(IntervalCaption, ShowsTheEndsAndClaimsOnlyDigitsBothShownEndsCarry) {
               "[3,14159260; 3,14159290]  \u03c0 = 3,141592\u2026");
     EXPECT_EQ(IntervalCaption::Text("", 2.49570906810244, 3.49570906810244, "."),
               "[2.49, 3.49]  no digit sure yet");
+    const std::regex shape("\\[(.*), (.*)\\]  (\u03c0 = (.*)\u2026|no digit sure yet)");
     for (double width = 1.0; width > 1e-12; width /= 3.7) {
         for (const double lower : {3.1, 3.14159, 3.1399999, 2.9999}) {
             const std::string text = IntervalCaption::Text("", lower, lower + width, ".");
-            const std::size_t comma = text.find(", ");
-            const std::string shownLower = text.substr(1, comma - 1);
-            const std::string shownUpper = text.substr(comma + 2, text.find(']') - comma - 2);
-            const std::size_t claim = text.find("= ");
-            const std::string digits =
-                claim == std::string::npos
-                    ? ""
-                    : text.substr(claim + 2, text.rfind("\u2026") - claim - 2);
+            std::smatch parts;
+            ASSERT_TRUE(std::regex_match(text, parts, shape)) << text;
+            const std::string shownLower = parts[1];
+            const std::string shownUpper = parts[2];
+            const std::string digits = parts[4];
             EXPECT_TRUE(shownLower.starts_with(digits) && shownUpper.starts_with(digits)) << text;
             const std::size_t place = digits.size() + (shownLower[digits.size()] == '.' ? 1 : 0);
             EXPECT_NE(shownLower[place], shownUpper[place]) << text;
         }
     }
+}
+
+TEST(ConvergencePlot, KeepsItsPointLimitEvenlySpreadAndTheLatestPoint) {
+    constexpr std::size_t kMax = ConvergencePlot::kMaxPoints;
+    ConvergencePlot plot;
+    for (std::size_t ticks = 1; ticks <= 100000; ++ticks) {
+        const double tick = static_cast<double>(ticks);
+        plot.Add(tick, 1.0 / tick);
+        const std::vector<ConvergencePlot::Point> points = plot.Points();
+        ASSERT_EQ(points.back().count, tick);
+        // Every tick until full, then never less than half full.
+        ASSERT_LE(points.size(), std::min(ticks, kMax)) << tick;
+        ASSERT_GE(points.size(), ticks < kMax ? ticks : kMax / 2) << tick;
+    }
+    const std::vector<ConvergencePlot::Point> points = plot.Points();
+    EXPECT_EQ(points.front().count, 1.0);
+    // Apart from the latest point, the kept ones lie a fixed number of ticks apart.
+    const double spacing = points[1].count - points[0].count;
+    EXPECT_GT(spacing, 1.0);
+    for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+        EXPECT_EQ(points[i].count - points[i - 1].count, spacing) << i;
+    }
+}
+
+TEST(ConvergencePlot, PlotsErrorMagnitudesAboveTheFloorWithinWholeDecadesAndFitsAPowerLaw) {
+    ConvergencePlot plot;
+    plot.Add(1000.0, -0.05);
+    EXPECT_EQ(plot.Points().front().error, 0.05);
+    EXPECT_EQ(plot.CountDecades().high, 4);  // at least one decade
+    plot.Add(2.5e6, 3e-5);
+    EXPECT_EQ(plot.CountDecades().low, 3);
+    EXPECT_EQ(plot.CountDecades().high, 7);
+    EXPECT_EQ(plot.ErrorDecades().low, -5);
+    EXPECT_EQ(plot.ErrorDecades().high, -1);
+    plot.Add(3e6, 0.0);
+    EXPECT_EQ(plot.Points().back().error, ConvergencePlot::kErrorFloor);
+    EXPECT_THROW(plot.Add(0.0, 0.1), std::invalid_argument);
+    EXPECT_THROW(plot.Add(std::nan(""), 0.1), std::invalid_argument);
+    ConvergencePlot powerLaw;
+    powerLaw.Add(4.0, 0.7 / 8.0);
+    EXPECT_EQ(powerLaw.FittedLine(), std::nullopt);  // one count fixes no slope
+    for (double count = 8.0; count < 1e9; count *= 2.0) {
+        powerLaw.Add(count, 0.7 * std::pow(count, -1.5));
+    }
+    const auto line = powerLaw.FittedLine();
+    ASSERT_TRUE(line.has_value());
+    EXPECT_NEAR(line->slope, -1.5, 1e-9);
+    EXPECT_NEAR(line->ErrorAt(1000.0), 0.7 * std::pow(1000.0, -1.5), 1e-12);
 }
 
 }  // namespace

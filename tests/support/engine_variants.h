@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 #include <hwy/targets.h>
 
+#include <array>
 #include <cstdint>
+
+#include "runtime/worker_pool.h"
 
 namespace quadrix::testing {
 
-// Runs check(name) once for each SIMD level this machine has and the program
-// was built for, with the run-time dispatch forced onto that level; name is
-// the level's name as the kernels report it ("AVX2", ...).
+// Runs check(name) once on each SIMD level this machine has and the program was built for, with
+// the run-time dispatch forced onto it; name is the level's name as the kernels report it.
 template <class Check>
 void ForEachSimdTarget(Check check) {
     for (const std::int64_t target : hwy::SupportedAndGeneratedTargets()) {
@@ -18,6 +20,13 @@ void ForEachSimdTarget(Check check) {
         check(hwy::TargetName(target));
         hwy::SetSupportedTargetsForTest(0);
     }
+}
+
+// Pools of one, two and three threads: a result must not depend on how the
+// work is shared out.
+inline std::array<WorkerPool, 3>& TestPools() {
+    static std::array<WorkerPool, 3> pools = {WorkerPool(1), WorkerPool(2), WorkerPool(3)};
+    return pools;
 }
 
 }  // namespace quadrix::testing

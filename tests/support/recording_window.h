@@ -17,17 +17,21 @@ namespace quadrix::testing {
 class RecordingWindow : public CalculationWindow {
   public:
     std::string StepsText() const override { return steps; }
-    void LockSteps(bool locked) override {
-        this->locked = locked;
-        log.emplace_back(locked ? "lock" : "unlock");
+    void LockSteps(bool lock) override {
+        locked = lock;
+        log.emplace_back(lock ? "lock" : "unlock");
     }
     void SetStartStopCaption(const std::string& text) override {
         caption = text;
         log.push_back("caption " + text);
     }
+    // Logs the line that holds the count ("ShootCount: 10", "Count:      16").
     void SetOutputText(Long method, const std::string& text) override {
         outputs.at(static_cast<std::size_t>(method - 1)) = text;
-        log.push_back("out" + std::to_string(method) + " " + CountLine(text));
+        const std::size_t count = text.find("Count:");
+        const std::size_t line = text.rfind('\n', count) + 1;
+        log.push_back("out" + std::to_string(method) + " " +
+                      text.substr(line, text.find('\r', count) - line));
     }
     void BringPageToFront(Long method) override { log.push_back("front" + std::to_string(method)); }
     Long SelectedTabIndex() const override { return tab; }
@@ -35,37 +39,19 @@ class RecordingWindow : public CalculationWindow {
     void ShowMessage(const std::string& prompt) override {
         log.push_back("box " + prompt.substr(0, prompt.find('\n')));
         prompts.push_back(prompt);
-        ++openBoxes;
-        mostOpenBoxes = std::max(mostOpenBoxes, openBoxes);
+        mostOpenBoxes = std::max(mostOpenBoxes, ++openBoxes);
         if (insideBox) {
             insideBox();
         }
         --openBoxes;
     }
     void ShowState(Long method, const EstimatorState& state) override {
-        const Long count = std::visit(
-            [](const auto& values) {
-                if constexpr (requires { values.shootCount; }) {
-                    return values.shootCount;
-                } else {
-                    return values.count;
-                }
-            },
-            state);
+        const auto* shots = std::get_if<ShootState>(&state);
+        const Long count =
+            shots != nullptr ? shots->shootCount : std::get<StripeState>(state).count;
         log.push_back("draw" + std::to_string(method) + " " + std::to_string(count));
     }
     void ForgetRun(Long method) override { log.push_back("forget" + std::to_string(method)); }
-
-    // The line of a state text that holds the count ("ShootCount: 10", "Count:      16").
-    static std::string CountLine(const std::string& text) {
-        for (const char* label : {"\r\nShootCount:", "\r\nCount:"}) {
-            const std::size_t at = text.find(label);
-            if (at != std::string::npos) {
-                return text.substr(at + 2, text.find("\r\n", at + 2) - at - 2);
-            }
-        }
-        return text;
-    }
 
     std::string steps = "Steps per Tick (100 ms)";
     Long tab = 1;

@@ -33,16 +33,14 @@ std::int64_t CheckedDesk::NextTickCost() const {
 }
 
 void CheckedDesk::InsideBox() {
-    ++boxesShown_;
     if (++openBoxes_ > 1) {
-        Fault("a second message box opened over the first");
+        onFault_("a second message box opened over the first");
     }
     const Moment before = Now();
     TimerTick();
     const Moment after = Now();
-    if (!(after.view == before.view) || after.counts != before.counts ||
-        after.running != before.running) {
-        Fault("a tick while a box was open changed the window or a method");
+    if (!(after == before)) {
+        onFault_("a tick while a box was open changed the window or a method");
     }
     --openBoxes_;
 }
@@ -69,7 +67,7 @@ void CheckedDesk::Act(Action action, const std::function<void()>& act) {
         const bool started = after.running[slot] && !before.running[slot];
         const bool stopped = !after.running[slot] && before.running[slot];
         if ((started && !clicked) || (stopped && !clicked && action != Action::kTick)) {
-            Fault(method + " changed its running flag on its own");
+            onFault_(method + " changed its running flag on its own");
         }
         if (action == Action::kTick && before.running[slot] && !failed) {
             failed = stopped;
@@ -79,14 +77,14 @@ void CheckedDesk::Act(Action action, const std::function<void()>& act) {
             }
         }
         if (after.view.outputs[slot] != shownTexts_[slot]) {
-            Fault(method + " shows '" + after.view.outputs[slot] + "', not its last state '" +
-                  shownTexts_[slot] + "'");
+            onFault_(method + " shows '" + after.view.outputs[slot] + "', not its last state '" +
+                     shownTexts_[slot] + "'");
         }
         const bool reset = action == Action::kReset && slot == selected;
         const Long initial = slot == 0 ? 0 : QuadrixStripe::kInitialCount;
         if (reset ? after.counts[slot] != initial : after.counts[slot] < before.counts[slot]) {
-            Fault(method + " went back from " + std::to_string(before.counts[slot]) + " to " +
-                  std::to_string(after.counts[slot]));
+            onFault_(method + " went back from " + std::to_string(before.counts[slot]) + " to " +
+                     std::to_string(after.counts[slot]));
         }
     }
     if (after.running[selected] != before.running[selected]) {
@@ -94,13 +92,9 @@ void CheckedDesk::Act(Action action, const std::function<void()>& act) {
     }
     if (after.view.caption != (showsStop_ ? "&Stop" : "&Start") ||
         after.view.locked != showsStop_) {
-        Fault("caption '" + after.view.caption + "' and lock " + std::to_string(after.view.locked) +
-              " are not as the last click left them");
+        onFault_("caption '" + after.view.caption + "' and lock " +
+                 std::to_string(after.view.locked) + " are not as the last click left them");
     }
-}
-
-void CheckedDesk::Fault(const std::string& what) {
-    onFault_(what);
 }
 
 }  // namespace quadrix::testing

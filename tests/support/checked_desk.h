@@ -9,16 +9,12 @@
 
 namespace quadrix::testing {
 
-// A window with its controller, driven as its user drives it, that checks after
-// every action what must hold whatever the actions were:
-// - at most one message box is open, and a tick while it is open changes nothing;
-// - caption and lock are as the last Start/Stop click, or the last error stop of
-//   the then-selected method, left them;
-// - each output shows the text its estimator gave at that method's last
-//   successful tick (a reset leaves the old text until the next tick);
-// - counters only grow between resets, and running flags change only by a
-//   Start/Stop of the selected method or an error stop in a tick.
-// A subclass provides the window: one without widgets, or the real one.
+// A window (a subclass provides it) with its controller, driven as its user drives it,
+// that checks after every action: at most one box is open and a tick while it is open
+// changes nothing; caption and lock are as the last Start/Stop click or error stop of
+// the then-selected method left them; each output shows its estimator's text from that
+// method's last successful tick; counters only grow between resets; running flags
+// change only by a Start/Stop of the selected method or an error stop in a tick.
 class CheckedDesk {
   public:
     using FaultHandler = std::function<void(const std::string& fault)>;
@@ -26,7 +22,6 @@ class CheckedDesk {
     explicit CheckedDesk(FaultHandler onFault) : onFault_(std::move(onFault)) {}
     virtual ~CheckedDesk() = default;
 
-    // A locked steps field takes no typing.
     void TypeSteps(const std::string& text) {
         Act(Action::kOther, [&] { Type(text); });
     }
@@ -45,7 +40,6 @@ class CheckedDesk {
 
     // Shots fired plus stripes summed by the next tick, up to where it stops.
     std::int64_t NextTickCost() const;
-    int BoxesShown() const { return boxesShown_; }
     virtual const CalculationController& Controller() const = 0;
 
   protected:
@@ -59,14 +53,13 @@ class CheckedDesk {
 
     virtual View Seen() const = 0;
     virtual std::string StepsText() const = 0;
-    virtual void Type(const std::string& text) = 0;
+    virtual void Type(const std::string& text) = 0;  // a locked field takes nothing
     virtual void PressStartStop() = 0;
     virtual void PressReset() = 0;
     virtual void PressTab(Long method) = 0;
     virtual void TimerTick() = 0;
 
-    // The subclass's message box calls this while it is open; it delivers a tick,
-    // as a toolkit's nested event loop would, and checks that nothing changed.
+    // The subclass's open message box calls this: a tick, as in a nested event loop.
     void InsideBox();
 
   private:
@@ -75,18 +68,17 @@ class CheckedDesk {
         std::array<bool, 2> running{};
         std::array<Long, 2> counts{};
         Long selected = 0;
+        bool operator==(const Moment&) const = default;
     };
     enum class Action { kStartStop, kReset, kTick, kOther };
 
     Moment Now() const;
     void Act(Action action, const std::function<void()>& act);
-    void Fault(const std::string& what);
 
     FaultHandler onFault_;
     bool showsStop_ = false;
     std::array<std::string, 2> shownTexts_;
     int openBoxes_ = 0;
-    int boxesShown_ = 0;
 };
 
 }  // namespace quadrix::testing

@@ -10,8 +10,7 @@
 
 namespace quadrix::testing {
 
-// Runs check(name) once on each SIMD level this machine has and the program was built for, with
-// the run-time dispatch forced onto it; name is the level's name as the kernels report it.
+// Runs check(level name) with the dispatch forced onto each SIMD level built and supported.
 template <class Check>
 void ForEachSimdTarget(Check check) {
     for (const std::int64_t target : hwy::SupportedAndGeneratedTargets()) {
@@ -22,8 +21,7 @@ void ForEachSimdTarget(Check check) {
     }
 }
 
-// Pools of one, two and three threads: a result must not depend on how the
-// work is shared out.
+// A result must not depend on how the work is shared out.
 inline std::array<WorkerPool, 3>& TestPools() {
     static std::array<WorkerPool, 3> pools = {WorkerPool(1), WorkerPool(2), WorkerPool(3)};
     return pools;

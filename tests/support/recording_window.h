@@ -10,10 +10,8 @@
 
 namespace quadrix::testing {
 
-// A window without widgets: it holds what the controller set and notes every
-// change as a line of a log ("caption &Stop", "out1 ShootCount: 10", ...).
-// While a box is open it runs `insideBox`, as a toolkit's nested event loop
-// runs ticks, and counts how deeply boxes were nested.
+// A window without widgets that logs every change ("caption &Stop", "out1 ShootCount: 10").
+// An open box runs `insideBox`, as a toolkit's nested event loop runs ticks.
 class RecordingWindow : public CalculationWindow {
   public:
     std::string StepsText() const override { return steps; }

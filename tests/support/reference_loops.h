@@ -1,7 +1,6 @@
 #pragma once
 
-// Straightforward loops of both methods, written as plainly as possible and apart from the
-// program's own code. Every faster engine must agree with them bit for bit.
+// Both methods' plain loops, apart from the program's code: engines agree bit for bit.
 
 #include <cmath>
 #include <cstdint>
@@ -30,8 +29,7 @@ inline double StripePiRounded(std::int32_t n) {
     return std::sqrt(StripePiBelow(n) * StripePiAbove(n));
 }
 
-// Hits among the shots whose x is value `first` of the program's sequence,
-// two values per shot, x before y.
+// Hits among the shots from value `first` of the program's sequence on, x before y.
 inline std::int64_t ShootHits(std::uint64_t first, std::int64_t shots) {
     std::int64_t hits = 0;
     for (std::uint64_t value = first; value < first + 2 * std::uint64_t(shots); value += 2) {

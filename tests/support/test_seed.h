@@ -8,8 +8,7 @@
 
 namespace quadrix::testing {
 
-// A random test's seed: QUADRIX_TEST_SEED when set, a fresh one otherwise. It
-// is printed, so that a failure can be run again with the same seed.
+// QUADRIX_TEST_SEED when set, a fresh seed otherwise; printed, to run a failure again.
 inline std::uint64_t TestSeed() {
     const char* given = std::getenv("QUADRIX_TEST_SEED");
     const std::uint64_t seed = given != nullptr ? std::stoull(given) : std::random_device{}();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <exception>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -14,8 +15,7 @@
 namespace quadrix::testing {
 namespace {
 
-// A loaded window's controller: method 1 selected, as after the load. A
-// toolkit keeps ticking while a box is open; so does this window.
+// A loaded window's controller; like a toolkit, the window ticks while a box is open.
 struct Session {
     Session() : Session(std::make_unique<QuadrixShoot>(), std::make_unique<QuadrixStripe>()) {}
     Session(std::unique_ptr<Quadrix> shooting, std::unique_ptr<Quadrix> stripes)
@@ -30,9 +30,8 @@ struct Session {
         window.log.clear();
     }
 
-    // Space-separated actions: "steps=<text>", "tab=<index>", "start" (the
-    // Start/Stop button), "reset" and "tick"; returns the calls they made,
-    // "; " between them.
+    // Runs "steps=<text>", "tab=<index>", "start" (Start/Stop), "reset" and "tick";
+    // returns the calls they made.
     std::string Run(const std::string& actions) {
         std::istringstream words(actions);
         for (std::string action; words >> action;) {
@@ -117,77 +116,64 @@ TEST(Controller, ActionsGiveTheirCallsAndRunningFlags) {
         EXPECT_EQ(session.controller.Running(2), c.running2);
         EXPECT_LE(session.window.mostOpenBoxes, 1);
     }
-    Session session;
-    session.Run("tab=2 steps=3 start tick");
-    EXPECT_EQ(session.window.outputs,
-              (std::array<std::string, 2>{"", session.controller.Generators(2).StateDescr()}));
 }
 
-// Fails where it is told to, for errors that real estimators reach only after
-// billions of shots.
-class FailingEstimator : public QuadrixStripe {
-  public:
-    enum Failure { kNone, kStepOverflow, kStateOverflow, kNoEstimate, kStateDivision };
-    explicit FailingEstimator(Failure failure) : failure_(failure) {}
-
+// Fails as told, as real estimators do only after billions of shots.
+struct FailingEstimator : QuadrixStripe {
+    FailingEstimator(std::exception_ptr atStep, std::exception_ptr atState)
+        : atStep(std::move(atStep)), atState(std::move(atState)) {}
     void DoStep(Long steps) override {
-        if (failure_ == kStepOverflow) {
-            throw Overflow();
+        if (atStep) {
+            std::rethrow_exception(atStep);
         }
         QuadrixStripe::DoStep(steps);
     }
     EstimatorState State() const override {
-        if (failure_ == kStateOverflow) {
-            throw Overflow();
-        }
-        if (failure_ == kNoEstimate) {
-            throw InvalidOperation();
-        }
-        if (failure_ == kStateDivision) {
-            throw DivisionByZero();
+        if (atState) {
+            std::rethrow_exception(atState);
         }
         return QuadrixStripe::State();
     }
-
-  private:
-    Failure failure_;
+    std::exception_ptr atStep;
+    std::exception_ptr atState;
 };
 
 struct ErrorCase {
     Long method;
     const char* steps;
-    FailingEstimator::Failure failure;
+    std::exception_ptr atStep;
+    std::exception_ptr atState;
     const char* prompt;
 };
 
 const ErrorCase kErrorCases[] = {
-    {2, "1", FailingEstimator::kStepOverflow,
+    {2, "1", std::make_exception_ptr(Overflow()), nullptr,
      "Overflow\n\nPi per stripe stopped: the number of stripes cannot double beyond "
      "1073741824.\nPress Reset to start again from 4 stripes."},
-    {1, "1", FailingEstimator::kStepOverflow,
+    {1, "1", std::make_exception_ptr(Overflow()), nullptr,
      "Overflow\n\nPi per shoot stopped: the shots cannot go past 2147483647.\nPress Reset to "
      "start again from no shots."},
-    {1, "1", FailingEstimator::kStateOverflow,
+    {1, "1", nullptr, std::make_exception_ptr(Overflow()),
      "Overflow\n\nPi per shoot stopped: the hits times 4 no longer fit a Long (after about 684 "
      "million shots).\nPress Reset to start again from no shots."},
-    {2, "-2147483649", FailingEstimator::kNone,
+    {2, "-2147483649", nullptr, nullptr,
      "Overflow\n\nPi per stripe stopped: the steps per tick spell a number beyond "
      "-2147483648..2147483647.\nFix the steps per tick, then press Start."},
-    {1, "x", FailingEstimator::kNone,
+    {1, "x", nullptr, nullptr,
      "Type mismatch\n\nPi per shoot stopped: the steps per tick no longer spell a number.\nFix "
      "the steps per tick, then press Start."},
-    {1, "0", FailingEstimator::kNoEstimate,
+    {1, "0", nullptr, std::make_exception_ptr(InvalidOperation()),
      "Invalid floating-point operation\n\nPi per shoot stopped: it has no estimate yet (0/0): "
      "it was stepped by 0 or fewer shots before its first shot.\nEnter a positive number of "
      "steps per tick, then press Start."},
-    {2, "1", FailingEstimator::kStateDivision,
+    {2, "1", nullptr, std::make_exception_ptr(DivisionByZero()),
      "Division by zero\n\nPi per stripe stopped. Press Reset to start it again."},
 };
 
 TEST(Controller, ATickErrorSaysWhichMethodStoppedWhyAndWhatToDo) {
     for (const ErrorCase& c : kErrorCases) {
         SCOPED_TRACE(c.prompt);
-        auto failing = std::make_unique<FailingEstimator>(c.failure);
+        auto failing = std::make_unique<FailingEstimator>(c.atStep, c.atState);
         auto other = std::make_unique<QuadrixStripe>();
         Session session = c.method == 1 ? Session(std::move(failing), std::move(other))
                                         : Session(std::move(other), std::move(failing));

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-// Runs the GoogleTest suites inside a QApplication on the offscreen platform, so
-// that windows are real but need no display.
+// Real windows that need no display.
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     ::testing::InitGoogleTest(&argc, argv);

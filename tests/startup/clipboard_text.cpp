@@ -2,8 +2,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-// Prints the text of the display's clipboard, so that a script can read what
-// another program copied.
+// Prints the display's clipboard text, for a script to read what another program copied.
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     QTextStream(stdout) << QGuiApplication::clipboard()->text();

@@ -120,8 +120,6 @@ TEST(Controller, ActionsGiveTheirCallsAndRunningFlags) {
 
 // Fails as told, as real estimators do only after billions of shots.
 struct FailingEstimator : QuadrixStripe {
-    FailingEstimator(std::exception_ptr atStep, std::exception_ptr atState)
-        : atStep(std::move(atStep)), atState(std::move(atState)) {}
     void DoStep(Long steps) override {
         if (atStep) {
             std::rethrow_exception(atStep);
@@ -173,7 +171,9 @@ const ErrorCase kErrorCases[] = {
 TEST(Controller, ATickErrorSaysWhichMethodStoppedWhyAndWhatToDo) {
     for (const ErrorCase& c : kErrorCases) {
         SCOPED_TRACE(c.prompt);
-        auto failing = std::make_unique<FailingEstimator>(c.atStep, c.atState);
+        auto failing = std::make_unique<FailingEstimator>();
+        failing->atStep = c.atStep;
+        failing->atState = c.atState;
         auto other = std::make_unique<QuadrixStripe>();
         Session session = c.method == 1 ? Session(std::move(failing), std::move(other))
                                         : Session(std::move(other), std::move(failing));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <hwy/targets.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -18,12 +20,29 @@
 #include "estimators/stripe_sum.h"
 #include "runtime/counter_random_sequence.h"
 #include "runtime/errors.h"
-#include "support/engine_variants.h"
+#include "runtime/worker_pool.h"
 #include "support/reference_loops.h"
 #include "support/test_seed.h"
 
 namespace quadrix {
 namespace {
+
+// Runs check(level name) with the dispatch forced onto each SIMD level built and supported.
+template <class Check>
+void ForEachSimdTarget(Check check) {
+    for (const std::int64_t target : hwy::SupportedAndGeneratedTargets()) {
+        SCOPED_TRACE(::testing::Message() << "SIMD target " << hwy::TargetName(target));
+        hwy::SetSupportedTargetsForTest(target);
+        check(hwy::TargetName(target));
+        hwy::SetSupportedTargetsForTest(0);
+    }
+}
+
+// A result must not depend on how the work is shared out.
+std::array<WorkerPool, 3>& TestPools() {
+    static std::array<WorkerPool, 3> pools = {WorkerPool(1), WorkerPool(2), WorkerPool(3)};
+    return pools;
+}
 
 constexpr Long kMinLong = std::numeric_limits<Long>::min();
 constexpr Long kMaxLong = std::numeric_limits<Long>::max();
@@ -83,7 +102,7 @@ TEST(QuadrixShoot, TheShotPastTheTopOfLongIsDrawnButNotCountedAndFourTimesTheHit
 TEST(ShotHitCounter, RunsAroundBlockTaskAndCounterWordEdgesCountTheReferenceHits) {
     // Every pool on the current SIMD level counts the reference loop's hits.
     const auto ExpectReferenceHits = [](std::uint64_t firstValue, std::int64_t shots) {
-        for (WorkerPool& pool : testing::TestPools()) {
+        for (WorkerPool& pool : TestPools()) {
             ASSERT_EQ(ShotHitCounter(pool).CountHits(firstValue, shots),
                       reference::ShootHits(firstValue, shots))
                 << shots << " shots from value " << firstValue << ", " << pool.ThreadCount()
@@ -91,7 +110,7 @@ TEST(ShotHitCounter, RunsAroundBlockTaskAndCounterWordEdgesCountTheReferenceHits
         }
     };
     constexpr auto kTaskShots = static_cast<std::int64_t>(2 * ShotHitCounter::kBlocksPerTask);
-    testing::ForEachSimdTarget([&](const char* name) {
+    ForEachSimdTarget([&](const char* name) {
         EXPECT_STREQ(shot_kernel::TargetName(), name);
         // Every length and start around a block, then past whole tasks and a word wrap.
         for (std::uint64_t firstValue = 40; firstValue < 44; ++firstValue) {
@@ -136,7 +155,7 @@ TEST(ShotKernel, EveryLevelJudgesShotsAtTheArcLikeThePlainTest) {
             }
         }
     }
-    testing::ForEachSimdTarget([&](const char*) {
+    ForEachSimdTarget([&](const char*) {
         for (std::size_t i = 0; i < x.size(); ++i) {
             ASSERT_EQ(shot_kernel::CountWordHits(&x[i], &y[i], 1), hit[i])
                 << "x word " << x[i] << ", y word " << y[i];
@@ -198,7 +217,7 @@ TEST(StripeSum, EveryLevelPoolAndForecastAddsLikeThePlainLoop) {
     const auto ExpectPlainSums = [](Long count, bool wrongForecasts = false) {
         const double above = reference::StripeSum(count, 1.0);
         const double below = reference::StripeSum(count, 0.0);
-        for (WorkerPool& pool : testing::TestPools()) {
+        for (WorkerPool& pool : TestPools()) {
             for (const double factor : {1.0, 2.0, 0.5, 1.02, -1.0}) {
                 const StripeSums sums =
                     factor == 1.0 ? SumStripes(count, pool)
@@ -219,7 +238,7 @@ TEST(StripeSum, EveryLevelPoolAndForecastAddsLikeThePlainLoop) {
     for (int exponent = 7; exponent <= 20; exponent += 3) {  // around powers of two
         counts.insert(counts.end(), {(1 << exponent) - 1, 1 << exponent, (1 << exponent) + 1});
     }
-    testing::ForEachSimdTarget([&](const char* name) {
+    ForEachSimdTarget([&](const char* name) {
         EXPECT_STREQ(stripe_grid_kernel::TargetName(), name);
         for (const Long count : counts) {
             ExpectPlainSums(count, count > 4096);

@@ -190,7 +190,6 @@ TEST(QuadrixShoot, TheShotPastTheTopOfLongIsDrawnButNotCountedAndFourTimesTheHit
 }
 
 TEST(ShotHitCounter, RunsAroundBlockTaskAndCounterWordEdgesCountTheReferenceHits) {
-    // Every pool on the current SIMD level counts the reference loop's hits.
     const auto ExpectReferenceHits = [](std::uint64_t firstValue, std::int64_t shots) {
         for (WorkerPool& pool : TestPools()) {
             ASSERT_EQ(ShotHitCounter(pool).CountHits(firstValue, shots),
@@ -303,7 +302,6 @@ struct WrongForecast : StripeSumForecast {
 };
 
 TEST(StripeSum, EveryLevelPoolAndForecastAddsLikeThePlainLoop) {
-    // On every pool, with the engine's own forecast and, if asked, wrong ones.
     const auto ExpectPlainSums = [](Long count, bool wrongForecasts = false) {
         const double above = reference::StripeSum(count, 1.0);
         const double below = reference::StripeSum(count, 0.0);

@@ -19,7 +19,6 @@
 namespace quadrix::testing {
 namespace {
 
-// Each test starts from the module's initial state and leaves no window behind.
 class ModMain : public ::testing::Test {
   protected:
     void TearDown() override {

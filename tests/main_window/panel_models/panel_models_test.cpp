@@ -178,6 +178,7 @@ TEST_F(ShootPanelModelTest, DotsAreTheLatestShotsCounted) {
         shoot_.Reset();
         model_.ForgetRun();
         const std::uint64_t start = sequence_.Position();
+        EXPECT_EQ(shoot_.CountedShotsEnd(), start);
         for (int tick = 0; tick < ticks; ++tick) {
             Step(shots);
         }

@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "allocation_counter.h"
-#include "estimators/shoot_state.h"
 #include "estimators/quadrix_stripe.h"
+#include "estimators/shoot_state.h"
 #include "main_window/shoot_panel.h"
 #include "main_window/stripe_panel.h"
 #include "runtime/long_arithmetic.h"

@@ -170,7 +170,8 @@ void frmMain::CreateControls(QWidget* clientArea) {
 
     picOutput_[0] = CreatePicOutput(1);
 
-    cmdStartStop_ = new QPushButton(QString::fromUtf8(CalculationController::kStartCaption), clientArea);
+    cmdStartStop_ =
+        new QPushButton(QString::fromUtf8(CalculationController::kStartCaption), clientArea);
     cmdStartStop_->setObjectName(QStringLiteral("cmdStartStop"));
     cmdStartStop_->setGeometry(kCmdStartStopRect);
     connect(cmdStartStop_, &QPushButton::clicked, this, &frmMain::cmdStartStop_Click);

@@ -42,8 +42,10 @@ QString ShootPanel::Caption() const {
 
 QString ShootPanel::SquareSummary() const {
     const auto& dots = model_.Dots();
-    const auto hits = std::count_if(dots.begin(), dots.end(), [](const auto& dot) { return dot.hit; });
-    return QStringLiteral("The latest %1 shots: %2 hits inside the arc in blue, %3 misses in orange.")
+    const auto hits =
+        std::count_if(dots.begin(), dots.end(), [](const auto& dot) { return dot.hit; });
+    return QStringLiteral(
+               "The latest %1 shots: %2 hits inside the arc in blue, %3 misses in orange.")
         .arg(dots.size())
         .arg(hits)
         .arg(static_cast<qsizetype>(dots.size()) - hits);

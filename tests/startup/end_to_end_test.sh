@@ -6,6 +6,7 @@
 #
 # Usage: end_to_end_test.sh <quadrix program> <clipboard_text program>
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/virtual_display.sh"
 
 program=$1
 clipboard_text=$2
@@ -28,30 +29,6 @@ fail() {
         cat "$work/program.log" >&2
     fi
     exit 1
-}
-
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-    local tenths=$1
-    shift
-    for ((i = 0; i < tenths; i++)); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-
-start_display() {
-    # Xvfb picks a free display number itself and reports it when it is ready.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
-        >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    wait_for 100 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n 1 "$work/display")"
-    export QT_QPA_PLATFORM=xcb
-    export XDG_RUNTIME_DIR="$work/runtime"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    unset WAYLAND_DISPLAY
 }
 
 start_program() {
@@ -95,7 +72,8 @@ check_state_text() {
         fail "expected a positive multiple of 1000 shots in: $text"
 }
 
-start_display
+start_virtual_display || fail "no virtual display"
+export QT_QPA_PLATFORM=xcb
 start_program
 
 keys shift+Tab  # back round from the tab strip to the steps field, selecting its text

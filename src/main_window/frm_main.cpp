@@ -25,8 +25,6 @@ namespace quadrix {
 namespace {
 
 const char* const kCaption = "ZEKT Quadrix";
-const std::array<const char*, frmMain::kMethodCount> kMethodCaptions = {"Pi per shoot",
-                                                                        "Pi per stripe"};
 const char* const kInitialStepsText = "Steps per Tick (100 ms)";
 
 // The layout is given in twips; at 96 dots per inch a device-independent pixel
@@ -47,7 +45,7 @@ const QRect kCmdResetRect = FromTwips(2640, 4800, 2055, 375);
 const QRect kTxtStepsPerTickRect = FromTwips(120, 5400, 2055, 285);
 
 QString Caption(Long method) {
-    return QString::fromUtf8(kMethodCaptions.at(static_cast<std::size_t>(method - 1)));
+    return QString::fromUtf8(kMethodNames.at(static_cast<std::size_t>(method - 1)));
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "estimators/estimator_state.h"
 #include "runtime/long_arithmetic.h"
 
 namespace quadrix {
+
+// The methods' names, by index - 1, as their tabs show them.
+inline constexpr std::array<const char*, 2> kMethodNames = {"Pi per shoot", "Pi per stripe"};
 
 // What the calculation controller needs of its window, and nothing more.
 // Methods are addressed by their 1-based index, like the tabs.

@@ -1,5 +1,7 @@
 #include "main_window/controller/tick_error_prompt.h"
 
+#include "main_window/controller/calculation_window.h"
+
 namespace quadrix {
 namespace {
 
@@ -9,7 +11,7 @@ const char* const kFixSteps = "Fix the steps per tick, then press Start.";
 const char* const kResetShooting = "Press Reset to start again from no shots.";
 
 std::string MethodName(Long method) {
-    return method == kShooting ? "Pi per shoot" : "Pi per stripe";
+    return kMethodNames.at(static_cast<std::size_t>(method - 1));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "estimators/stripe_grid_kernel.h"
 #include "estimators/stripe_height.h"
+#include "estimators/stripe_level_counter.h"
 
 namespace quadrix {
 namespace {
@@ -19,8 +20,8 @@ constexpr int kNoBinade = -1;
 constexpr std::int64_t kMinChunkLength = 4096;
 // A multiple of every SIMD width, so that only the very last chunk has a tail.
 constexpr std::int64_t kChunkGranule = 64;
-// Where a chunk's grid sum is refused, it is added in blocks of this length:
-// all but the block with a binade crossing or a tie still take the grid.
+// Where a chunk's grid sum is refused, it is halved until the parts take the
+// grid; a part this short that still does not is added term by term.
 constexpr Long kBlockLength = 512;
 
 // e with sum in [2^e, 2^(e+1)), or kNoBinade below 1.
@@ -63,8 +64,9 @@ bool AdvanceOnGrid(double& sum, int binade, double units, bool noTie) {
 
 }  // namespace
 
-StripeEngine::StripeEngine(Long count, WorkerPool& pool, const StripeSumForecast& forecast)
-    : count_(count), pool_(pool), forecast_(forecast) {
+StripeEngine::StripeEngine(Long count, WorkerPool& pool, const StripeSumForecast& forecast,
+                           GridPath path)
+    : count_(count), pool_(pool), forecast_(forecast), path_(path) {
     const std::int64_t terms = static_cast<std::int64_t>(count) - 1;
     constexpr auto maxChunks = static_cast<std::int64_t>(kMaxChunks);
     const std::int64_t evenShare = (terms + maxChunks - 1) / maxChunks;
@@ -103,9 +105,18 @@ int StripeEngine::ForecastBinade(const StripeTermRange& range, double start) con
     return steady ? binade : kNoBinade;
 }
 
+bool StripeEngine::Counts(const StripeTermRange& range, int binade) const {
+    if (path_ == GridPath::kKernel) {
+        return false;
+    }
+    const StripeLevelCounter counter(range, kMantissaBits - binade);
+    return path_ == GridPath::kCounting ? counter.Levels() <= range.end - range.first
+                                        : counter.Cheaper();
+}
+
 // Both sums share their heights; they need two grids only when a power of two
-// lies between them.
-void StripeEngine::SumOnGrids(const StripeTermRange& range, Chunk& chunk) {
+// lies between them. A sum whose levels are counted takes no kernel grid.
+void StripeEngine::SumOnGrids(const StripeTermRange& range, Chunk& chunk) const {
     int scaleExponents[2] = {0, 0};
     std::size_t grids = 0;
     const auto gridFor = [&](int binade) {
@@ -115,17 +126,38 @@ void StripeEngine::SumOnGrids(const StripeTermRange& range, Chunk& chunk) {
         }
         return grids - 1;
     };
-    const std::size_t aboveGrid = chunk.above.binade != kNoBinade ? gridFor(chunk.above.binade) : 0;
-    const std::size_t belowGrid = chunk.below.binade != kNoBinade ? gridFor(chunk.below.binade) : 0;
-    if (grids == 0) {
-        return;
-    }
+    const auto byKernel = [&](const ChunkPart& part) {
+        return part.binade != kNoBinade && !Counts(range, part.binade);
+    };
+    const bool aboveByKernel = byKernel(chunk.above);
+    const bool belowByKernel = byKernel(chunk.below);
+    const std::size_t aboveGrid = aboveByKernel ? gridFor(chunk.above.binade) : 0;
+    const std::size_t belowGrid = belowByKernel ? gridFor(chunk.below.binade) : 0;
     StripeGridSum sums[2];
-    stripe_grid_kernel::SumOnGrids(range, scaleExponents, grids, sums);
-    chunk.above.units = sums[aboveGrid].units;
-    chunk.above.noTie = sums[aboveGrid].noTie;
-    chunk.below.units = sums[belowGrid].units;
-    chunk.below.noTie = sums[belowGrid].noTie;
+    if (grids > 0) {
+        stripe_grid_kernel::SumOnGrids(range, scaleExponents, grids, sums);
+    }
+    const auto fill = [&](ChunkPart& part, bool byKernel, std::size_t grid) {
+        if (part.binade == kNoBinade) {
+            return;
+        }
+        const StripeGridSum sum =
+            byKernel ? sums[grid] : StripeLevelCounter(range, kMantissaBits - part.binade).Sum();
+        part.units = sum.units;
+        part.noTie = sum.noTie;
+    };
+    fill(chunk.above, aboveByKernel, aboveGrid);
+    fill(chunk.below, belowByKernel, belowGrid);
+}
+
+StripeGridSum StripeEngine::GridSum(const StripeTermRange& range, int binade) const {
+    if (Counts(range, binade)) {
+        return StripeLevelCounter(range, kMantissaBits - binade).Sum();
+    }
+    const int scaleExponent = kMantissaBits - binade;
+    StripeGridSum grid;
+    stripe_grid_kernel::SumOnGrids(range, &scaleExponent, 1, &grid);
+    return grid;
 }
 
 double StripeEngine::AddChunks(const ChunkTable& table, ChunkPart Chunk::*part,
@@ -134,32 +166,32 @@ double StripeEngine::AddChunks(const ChunkTable& table, ChunkPart Chunk::*part,
     for (std::size_t chunk = 0; chunk < chunkCount_; ++chunk) {
         const ChunkPart& grid = table[chunk].*part;
         if (!AdvanceOnGrid(sum, grid.binade, grid.units, grid.noTie)) {
-            sum = AddInBlocks(ChunkRange(chunk), sum);
+            sum = AddInParts(ChunkRange(chunk), sum);
         }
     }
     return sum;
 }
 
-double StripeEngine::AddInBlocks(const StripeTermRange& range, double sum) const {
-    for (Long first = range.first; first < range.end;) {
-        const StripeTermRange block{count_, first,
-                                    first + std::min(kBlockLength, range.end - first)};
-        if (!AddBlockOnGrid(block, sum)) {
-            sum = AddInOrder(block, sum);
-        }
-        first = block.end;
+// A range that crosses into the next binade or holds a tie is halved, so that
+// only the short part around the crossing or tie is added term by term.
+double StripeEngine::AddInParts(const StripeTermRange& range, double sum) const {
+    if (AddOnGrid(range, sum)) {
+        return sum;
     }
-    return sum;
+    if (range.end - range.first <= kBlockLength) {
+        return AddInOrder(range, sum);
+    }
+    const Long middle = range.first + (range.end - range.first) / 2;
+    sum = AddInParts({count_, range.first, middle}, sum);
+    return AddInParts({count_, middle, range.end}, sum);
 }
 
-bool StripeEngine::AddBlockOnGrid(const StripeTermRange& block, double& sum) {
+bool StripeEngine::AddOnGrid(const StripeTermRange& range, double& sum) const {
     const int binade = Binade(sum);
-    if (binade < SmallestExactBinade(block.end - block.first)) {
+    if (binade < SmallestExactBinade(range.end - range.first)) {
         return false;
     }
-    const int scaleExponent = kMantissaBits - binade;
-    StripeGridSum grid;
-    stripe_grid_kernel::SumOnGrids(block, &scaleExponent, 1, &grid);
+    const StripeGridSum grid = GridSum(range, binade);
     return AdvanceOnGrid(sum, binade, grid.units, grid.noTie);
 }
 

@@ -19,10 +19,18 @@ namespace quadrix {
 // and adds the chunk in small blocks otherwise. The reasoning is at
 // AdvanceOnGrid in the source. The forecast only steers which way a chunk is
 // added: the sums come out the same with any forecast, only slower with a bad one.
+// A chunk's grid sum comes from the SIMD kernel or, where the heights fall
+// slowly against the grid, from counting where they cross its levels
+// (StripeLevelCounter), whichever needs less work unless a path is forced.
 class StripeEngine {
   public:
+    // kCounting counts wherever the levels are no more than the terms, which
+    // is feasible, even where it is slower than the kernel.
+    enum class GridPath { kCheapest, kCounting, kKernel };
+
     // The forecast must outlive the engine.
-    StripeEngine(Long count, WorkerPool& pool, const StripeSumForecast& forecast);
+    StripeEngine(Long count, WorkerPool& pool, const StripeSumForecast& forecast,
+                 GridPath path = GridPath::kCheapest);
 
     StripeSums Sums() const;
 
@@ -45,16 +53,19 @@ class StripeEngine {
     StripeTermRange ChunkRange(std::size_t chunk) const;
     void SumChunkOnForecastGrids(std::size_t chunk, Chunk& result) const;
     int ForecastBinade(const StripeTermRange& range, double start) const;
-    static void SumOnGrids(const StripeTermRange& range, Chunk& chunk);
+    bool Counts(const StripeTermRange& range, int binade) const;
+    void SumOnGrids(const StripeTermRange& range, Chunk& chunk) const;
+    StripeGridSum GridSum(const StripeTermRange& range, int binade) const;
 
     double AddChunks(const ChunkTable& table, ChunkPart Chunk::*part, double start) const;
-    double AddInBlocks(const StripeTermRange& range, double sum) const;
-    static bool AddBlockOnGrid(const StripeTermRange& block, double& sum);
+    double AddInParts(const StripeTermRange& range, double sum) const;
+    bool AddOnGrid(const StripeTermRange& range, double& sum) const;
     static double AddInOrder(const StripeTermRange& range, double sum);
 
     Long count_;
     WorkerPool& pool_;
     const StripeSumForecast& forecast_;
+    GridPath path_;
     Long chunkLength_;
     std::size_t chunkCount_;
 };

@@ -122,6 +122,56 @@ void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::si
     }
 }
 
+// Whole vectors of d from level `done` on; returns the first level left over.
+template <bool kPowerOfTwo, class D>
+std::size_t GuessWholeVectors(D d, const StripeTermRange& range, int scaleExponent,
+                              std::int64_t firstLevel, std::size_t done, std::size_t levels,
+                              double* crossings) {
+    using V = hn::Vec<D>;
+    const std::size_t lanes = hn::Lanes(d);
+    const VectorStripeOps<kPowerOfTwo, D> ops(d, range.count);
+    const V scale = hn::Set(d, std::ldexp(1.0, scaleExponent));
+    const V unit = hn::Set(d, std::ldexp(1.0, -scaleExponent));
+    const V lowest = hn::Set(d, static_cast<double>(range.first + 1));
+    const V highest = hn::Set(d, static_cast<double>(range.end - 1));
+    const V count = hn::Set(d, static_cast<double>(range.count));
+    const V one = hn::Set(d, 1.0);
+    const V step = hn::Set(d, static_cast<double>(lanes));
+    V level = hn::Iota(d, static_cast<double>(firstLevel) + static_cast<double>(done) + 0.5);
+    for (; levels - done >= lanes; done += lanes) {
+        // (1 - v)(1 + v) keeps the guess close near the top of the curve.
+        const V v = hn::Mul(level, unit);
+        const V t = hn::Sqrt(hn::Mul(hn::Sub(one, v), hn::Add(one, v)));
+        const V guess = hn::Min(hn::Max(hn::Ceil(hn::Mul(t, count)), lowest), highest);
+        const V at = hn::Mul(StripeHeightOf(ops, guess), scale);
+        const V before = hn::Mul(StripeHeightOf(ops, hn::Sub(guess, one)), scale);
+        const auto settled = hn::And(hn::Lt(at, level), hn::Gt(before, level));
+        hn::StoreU(hn::IfThenElseZero(settled, guess), d, crossings + done);
+        level = hn::Add(level, step);
+    }
+    return done;
+}
+
+template <bool kPowerOfTwo>
+void GuessCrossingsFor(const StripeTermRange& range, int scaleExponent, std::int64_t firstLevel,
+                       std::size_t levels, double* crossings) {
+    const hn::ScalableTag<double> full;
+    const std::size_t rest = GuessWholeVectors<kPowerOfTwo>(full, range, scaleExponent, firstLevel,
+                                                            0, levels, crossings);
+    const hn::CappedTag<double, 1> single;
+    GuessWholeVectors<kPowerOfTwo>(single, range, scaleExponent, firstLevel, rest, levels,
+                                   crossings);
+}
+
+void GuessCrossings(const StripeTermRange& range, int scaleExponent, std::int64_t firstLevel,
+                    std::size_t levels, double* crossings) {
+    if ((range.count & (range.count - 1)) == 0) {
+        GuessCrossingsFor<true>(range, scaleExponent, firstLevel, levels, crossings);
+    } else {
+        GuessCrossingsFor<false>(range, scaleExponent, firstLevel, levels, crossings);
+    }
+}
+
 const char* TargetName() {
     return hwy::TargetName(HWY_TARGET);
 }
@@ -134,11 +184,17 @@ HWY_AFTER_NAMESPACE();
 namespace quadrix::stripe_grid_kernel {
 
 HWY_EXPORT(SumOnGrids);
+HWY_EXPORT(GuessCrossings);
 HWY_EXPORT(TargetName);
 
 void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::size_t grids,
                 StripeGridSum* sums) {
     HWY_DYNAMIC_DISPATCH(SumOnGrids)(range, scaleExponents, grids, sums);
+}
+
+void GuessCrossings(const StripeTermRange& range, int scaleExponent, std::int64_t firstLevel,
+                    std::size_t levels, double* crossings) {
+    HWY_DYNAMIC_DISPATCH(GuessCrossings)(range, scaleExponent, firstLevel, levels, crossings);
 }
 
 const char* TargetName() {

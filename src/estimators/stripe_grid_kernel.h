@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "runtime/long_arithmetic.h"
 
@@ -34,6 +35,16 @@ namespace stripe_grid_kernel {
 // heights: sums[g] gets the sum on the grid of unit 2^-scaleExponents[g].
 void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::size_t grids,
                 StripeGridSum* sums);
+
+// For the levels k + 1/2, firstLevel <= k < firstLevel + levels, on the grid
+// of unit 2^-scaleExponent, guesses from the curve the first index of range
+// whose height is at or below each level, and checks the guess with the exact
+// heights there and just before it. crossings[j] gets the index where the
+// check holds with the height strictly below the level, 0 where the guess
+// missed or met a tie. Each level must lie between the range's lowest and
+// highest height.
+void GuessCrossings(const StripeTermRange& range, int scaleExponent, std::int64_t firstLevel,
+                    std::size_t levels, double* crossings);
 
 // The instruction set the next call runs on ("AVX3", "AVX2", "EMU128", ...).
 const char* TargetName();

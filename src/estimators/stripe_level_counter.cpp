@@ -1,14 +1,17 @@
 #include "estimators/stripe_level_counter.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace quadrix {
 namespace {
 
 // One level costs about this many heights rounded one by one: two exact
-// heights and a guess from the curve, scalar, against SIMD for the terms.
-constexpr std::int64_t kTermsPerLevel = 24;
+// heights and a guess from the curve, all on vectors like the heights.
+constexpr std::int64_t kTermsPerLevel = 4;
+// Levels guessed per call of the kernel.
+constexpr std::int64_t kBatch = 512;
 
 // The number of levels k + 1/2 (k >= 0) strictly below y >= 0, which is also
 // the first level at or above y. floor and the fraction of a double are exact.
@@ -27,6 +30,7 @@ bool IsTie(double y) {
 StripeLevelCounter::StripeLevelCounter(const StripeTermRange& range, int scaleExponent)
     : range_(range),
       ops_(range.count),
+      scaleExponent_(scaleExponent),
       scale_(std::ldexp(1.0, scaleExponent)),
       highest_(Scaled(range.first)),
       lowest_(Scaled(range.end - 1)),
@@ -37,14 +41,28 @@ bool StripeLevelCounter::Cheaper() const {
     return Levels() * kTermsPerLevel < static_cast<std::int64_t>(range_.end - range_.first);
 }
 
+// The levels go in batches to the SIMD kernel, which settles nearly all of
+// them at the curve's guess; the few it cannot settle are searched for here.
 StripeGridSum StripeLevelCounter::Sum() const {
     const auto terms = static_cast<std::int64_t>(range_.end - range_.first);
     std::int64_t units = terms * firstLevel_;
     bool noTie = !IsTie(highest_) && !IsTie(lowest_);
-    for (std::int64_t level = firstLevel_; level < levelEnd_; ++level) {
-        const Crossing crossing = CrossingOf(static_cast<double>(level) + 0.5);
-        units += static_cast<std::int64_t>(crossing.index - range_.first);
-        noTie = noTie && !crossing.tie;
+    std::array<double, static_cast<std::size_t>(kBatch)> crossings{};
+    for (std::int64_t batchLevel = firstLevel_; batchLevel < levelEnd_; batchLevel += kBatch) {
+        const auto levels =
+            static_cast<std::size_t>(std::min<std::int64_t>(kBatch, levelEnd_ - batchLevel));
+        stripe_grid_kernel::GuessCrossings(range_, scaleExponent_, batchLevel, levels,
+                                           crossings.data());
+        for (std::size_t j = 0; j < levels; ++j) {
+            if (crossings[j] != 0.0) {
+                units += static_cast<std::int64_t>(crossings[j]) - range_.first;
+                continue;
+            }
+            const auto level = static_cast<double>(batchLevel + static_cast<std::int64_t>(j));
+            const Crossing crossing = CrossingOf(level + 0.5);
+            units += static_cast<std::int64_t>(crossing.index - range_.first);
+            noTie = noTie && !crossing.tie;
+        }
     }
     return {static_cast<double>(units), noTie};
 }

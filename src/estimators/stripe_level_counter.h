@@ -43,6 +43,7 @@ class StripeLevelCounter {
 
     StripeTermRange range_;
     ScalarStripeOps ops_;
+    int scaleExponent_;
     double scale_;
     double highest_;
     double lowest_;

@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-tidy test-asan fuzz package package-check install bench clean
+.PHONY: all deps build run test test-tidy test-asan test-tsan fuzz package package-check install bench clean
 
 all: build
 
@@ -26,7 +26,7 @@ run: deps
 # Everything: warnings as errors and clang-tidy, the suites, the validations of
 # the desktop files and the install, the sanitizers with the soak, both fuzz
 # targets, and the Debian package installed and started.
-test: test-tidy test-asan fuzz package-check
+test: test-tidy test-asan test-tsan fuzz package-check
 
 test-tidy: deps
 	cmake --preset tidy
@@ -38,6 +38,12 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 	@grep -h '^soak: ' build/asan/Testing/Temporary/LastTest.log || true
+
+# The core's suites on its worker pool under ThreadSanitizer; no report is allowed.
+test-tsan: deps
+	cmake --preset tsan
+	cmake --build --preset tsan -j $(JOBS)
+	ctest --preset tsan -j $(JOBS)
 
 fuzz: deps
 	cmake --preset fuzz

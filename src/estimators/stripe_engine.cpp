@@ -105,56 +105,73 @@ int StripeEngine::ForecastBinade(const StripeTermRange& range, double start) con
     return steady ? binade : kNoBinade;
 }
 
-bool StripeEngine::Counts(const StripeTermRange& range, int binade) const {
-    if (path_ == GridPath::kKernel) {
-        return false;
+bool StripeEngine::Counts(const StripeLevelCounter& counter) const {
+    switch (path_) {
+        case GridPath::kKernel:
+            return false;
+        case GridPath::kCounting:
+            return counter.Feasible();
+        case GridPath::kCheapest:
+            break;
     }
-    const StripeLevelCounter counter(range, kMantissaBits - binade);
-    return path_ == GridPath::kCounting ? counter.Levels() <= range.end - range.first
-                                        : counter.Cheaper();
+    return counter.Cheaper();
 }
 
-// Both sums share their heights; they need two grids only when a power of two
-// lies between them. A sum whose levels are counted takes no kernel grid.
+// Both sums share their heights and, on one grid, their levels; they need two
+// grids only when a power of two lies between them. Grids whose levels are
+// counted are left out of the kernel's pass over the heights.
 void StripeEngine::SumOnGrids(const StripeTermRange& range, Chunk& chunk) const {
-    int scaleExponents[2] = {0, 0};
-    std::size_t grids = 0;
-    const auto gridFor = [&](int binade) {
-        const int scaleExponent = kMantissaBits - binade;
-        if (grids == 0 || scaleExponents[0] != scaleExponent) {
-            scaleExponents[grids++] = scaleExponent;
+    int kernelExponents[2] = {0, 0};
+    std::size_t kernelGrids = 0;
+    StripeGridSum counted[2];
+    int countedExponents[2] = {0, 0};
+    std::size_t countedGrids = 0;
+    // Where part's sum will be: counted[g] (g >= 0) or the kernel's grid -1 - g.
+    const auto placeOf = [&](const ChunkPart& part) -> int {
+        const int scaleExponent = kMantissaBits - part.binade;
+        for (std::size_t g = 0; g < countedGrids; ++g) {
+            if (countedExponents[g] == scaleExponent) {
+                return static_cast<int>(g);
+            }
         }
-        return grids - 1;
+        for (std::size_t g = 0; g < kernelGrids; ++g) {
+            if (kernelExponents[g] == scaleExponent) {
+                return -1 - static_cast<int>(g);
+            }
+        }
+        const StripeLevelCounter counter(range, scaleExponent);
+        if (Counts(counter)) {
+            counted[countedGrids] = counter.Sum();
+            countedExponents[countedGrids] = scaleExponent;
+            return static_cast<int>(countedGrids++);
+        }
+        kernelExponents[kernelGrids] = scaleExponent;
+        return -1 - static_cast<int>(kernelGrids++);
     };
-    const auto byKernel = [&](const ChunkPart& part) {
-        return part.binade != kNoBinade && !Counts(range, part.binade);
-    };
-    const bool aboveByKernel = byKernel(chunk.above);
-    const bool belowByKernel = byKernel(chunk.below);
-    const std::size_t aboveGrid = aboveByKernel ? gridFor(chunk.above.binade) : 0;
-    const std::size_t belowGrid = belowByKernel ? gridFor(chunk.below.binade) : 0;
-    StripeGridSum sums[2];
-    if (grids > 0) {
-        stripe_grid_kernel::SumOnGrids(range, scaleExponents, grids, sums);
+    const int abovePlace = chunk.above.binade != kNoBinade ? placeOf(chunk.above) : 0;
+    const int belowPlace = chunk.below.binade != kNoBinade ? placeOf(chunk.below) : 0;
+    StripeGridSum kernel[2];
+    if (kernelGrids > 0) {
+        stripe_grid_kernel::SumOnGrids(range, kernelExponents, kernelGrids, kernel);
     }
-    const auto fill = [&](ChunkPart& part, bool byKernel, std::size_t grid) {
+    const auto fill = [&](ChunkPart& part, int place) {
         if (part.binade == kNoBinade) {
             return;
         }
-        const StripeGridSum sum =
-            byKernel ? sums[grid] : StripeLevelCounter(range, kMantissaBits - part.binade).Sum();
+        const StripeGridSum& sum =
+            place >= 0 ? counted[place] : kernel[static_cast<std::size_t>(-1 - place)];
         part.units = sum.units;
         part.noTie = sum.noTie;
     };
-    fill(chunk.above, aboveByKernel, aboveGrid);
-    fill(chunk.below, belowByKernel, belowGrid);
+    fill(chunk.above, abovePlace);
+    fill(chunk.below, belowPlace);
 }
 
 StripeGridSum StripeEngine::GridSum(const StripeTermRange& range, int binade) const {
-    if (Counts(range, binade)) {
-        return StripeLevelCounter(range, kMantissaBits - binade).Sum();
-    }
     const int scaleExponent = kMantissaBits - binade;
+    if (const StripeLevelCounter counter(range, scaleExponent); Counts(counter)) {
+        return counter.Sum();
+    }
     StripeGridSum grid;
     stripe_grid_kernel::SumOnGrids(range, &scaleExponent, 1, &grid);
     return grid;

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "estimators/stripe_grid_kernel.h"
+#include "estimators/stripe_level_counter.h"
 #include "estimators/stripe_sum.h"
 #include "estimators/stripe_sum_forecast.h"
 #include "runtime/long_arithmetic.h"
@@ -24,8 +25,8 @@ namespace quadrix {
 // (StripeLevelCounter), whichever needs less work unless a path is forced.
 class StripeEngine {
   public:
-    // kCounting counts wherever the levels are no more than the terms, which
-    // is feasible, even where it is slower than the kernel.
+    // kCounting counts wherever that is feasible (StripeLevelCounter), even
+    // where it is slower than the kernel.
     enum class GridPath { kCheapest, kCounting, kKernel };
 
     // The forecast must outlive the engine.
@@ -53,7 +54,7 @@ class StripeEngine {
     StripeTermRange ChunkRange(std::size_t chunk) const;
     void SumChunkOnForecastGrids(std::size_t chunk, Chunk& result) const;
     int ForecastBinade(const StripeTermRange& range, double start) const;
-    bool Counts(const StripeTermRange& range, int binade) const;
+    bool Counts(const StripeLevelCounter& counter) const;
     void SumOnGrids(const StripeTermRange& range, Chunk& chunk) const;
     StripeGridSum GridSum(const StripeTermRange& range, int binade) const;
 

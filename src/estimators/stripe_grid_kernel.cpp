@@ -122,54 +122,55 @@ void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::si
     }
 }
 
-// Whole vectors of d from level `done` on; returns the first level left over.
-template <bool kPowerOfTwo, class D>
-std::size_t GuessWholeVectors(D d, const StripeTermRange& range, int scaleExponent,
-                              std::int64_t firstLevel, std::size_t done, std::size_t levels,
-                              double* crossings) {
+// Settles the crossings of whole vectors of levels from level `done` on, adding
+// the settled ones to settled and listing the others; returns the first level
+// left over. Per level: the exact curve's crossing x = count sqrt(1 - v^2),
+// (1 - v)(1 + v) keeping it close near the top of the curve, and its ceiling
+// taken unless x lies within the margin of a whole number (see
+// StripeLevelCounter for why that settles it without a single height).
+template <class D>
+std::size_t SettleWholeVectors(D d, const StripeLevelBatch& batch, std::size_t done,
+                               StripeCrossings& crossings) {
     using V = hn::Vec<D>;
     const std::size_t lanes = hn::Lanes(d);
-    const VectorStripeOps<kPowerOfTwo, D> ops(d, range.count);
-    const V scale = hn::Set(d, std::ldexp(1.0, scaleExponent));
-    const V unit = hn::Set(d, std::ldexp(1.0, -scaleExponent));
-    const V lowest = hn::Set(d, static_cast<double>(range.first + 1));
-    const V highest = hn::Set(d, static_cast<double>(range.end - 1));
-    const V count = hn::Set(d, static_cast<double>(range.count));
+    const V unit = hn::Set(d, std::ldexp(1.0, -batch.scaleExponent));
+    const V count = hn::Set(d, static_cast<double>(batch.range.count));
+    const V lowestCrossing = hn::Set(d, static_cast<double>(batch.range.first + 1));
+    const V margin = hn::Set(d, batch.margin);
+    const V farMargin = hn::Set(d, 1.0 - batch.margin);
     const V one = hn::Set(d, 1.0);
     const V step = hn::Set(d, static_cast<double>(lanes));
-    V level = hn::Iota(d, static_cast<double>(firstLevel) + static_cast<double>(done) + 0.5);
-    for (; levels - done >= lanes; done += lanes) {
-        // (1 - v)(1 + v) keeps the guess close near the top of the curve.
+    V level = hn::Iota(d, static_cast<double>(batch.firstLevel) + static_cast<double>(done) + 0.5);
+    V indexSum = hn::Zero(d);
+    for (; batch.levels - done >= lanes; done += lanes) {
         const V v = hn::Mul(level, unit);
-        const V t = hn::Sqrt(hn::Mul(hn::Sub(one, v), hn::Add(one, v)));
-        const V guess = hn::Min(hn::Max(hn::Ceil(hn::Mul(t, count)), lowest), highest);
-        const V at = hn::Mul(StripeHeightOf(ops, guess), scale);
-        const V before = hn::Mul(StripeHeightOf(ops, hn::Sub(guess, one)), scale);
-        const auto settled = hn::And(hn::Lt(at, level), hn::Gt(before, level));
-        hn::StoreU(hn::IfThenElseZero(settled, guess), d, crossings + done);
+        const V x = hn::Mul(hn::Sqrt(hn::Mul(hn::Sub(one, v), hn::Add(one, v))), count);
+        const V crossing = hn::Ceil(x);
+        const V gap = hn::Sub(crossing, x);
+        const auto settled = hn::And(hn::And(hn::Gt(gap, margin), hn::Lt(gap, farMargin)),
+                                     hn::Ge(crossing, lowestCrossing));
+        indexSum = hn::Add(indexSum, hn::IfThenElseZero(settled, crossing));
+        if (!hn::AllTrue(d, settled)) {
+            for (std::size_t lane = 0; lane < lanes; ++lane) {
+                if (!hn::ExtractLane(hn::VecFromMask(d, settled), lane)) {
+                    crossings.unsettled[crossings.unsettledCount++] =
+                        batch.firstLevel + static_cast<std::int64_t>(done + lane);
+                }
+            }
+        }
         level = hn::Add(level, step);
     }
+    crossings.indexSum += hn::GetLane(hn::SumOfLanes(d, indexSum));
     return done;
 }
 
-template <bool kPowerOfTwo>
-void GuessCrossingsFor(const StripeTermRange& range, int scaleExponent, std::int64_t firstLevel,
-                       std::size_t levels, double* crossings) {
+void SettleCrossings(const StripeLevelBatch& batch, StripeCrossings& crossings) {
+    crossings.indexSum = 0.0;
+    crossings.unsettledCount = 0;
     const hn::ScalableTag<double> full;
-    const std::size_t rest = GuessWholeVectors<kPowerOfTwo>(full, range, scaleExponent, firstLevel,
-                                                            0, levels, crossings);
+    const std::size_t rest = SettleWholeVectors(full, batch, 0, crossings);
     const hn::CappedTag<double, 1> single;
-    GuessWholeVectors<kPowerOfTwo>(single, range, scaleExponent, firstLevel, rest, levels,
-                                   crossings);
-}
-
-void GuessCrossings(const StripeTermRange& range, int scaleExponent, std::int64_t firstLevel,
-                    std::size_t levels, double* crossings) {
-    if ((range.count & (range.count - 1)) == 0) {
-        GuessCrossingsFor<true>(range, scaleExponent, firstLevel, levels, crossings);
-    } else {
-        GuessCrossingsFor<false>(range, scaleExponent, firstLevel, levels, crossings);
-    }
+    SettleWholeVectors(single, batch, rest, crossings);
 }
 
 const char* TargetName() {
@@ -184,7 +185,7 @@ HWY_AFTER_NAMESPACE();
 namespace quadrix::stripe_grid_kernel {
 
 HWY_EXPORT(SumOnGrids);
-HWY_EXPORT(GuessCrossings);
+HWY_EXPORT(SettleCrossings);
 HWY_EXPORT(TargetName);
 
 void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::size_t grids,
@@ -192,9 +193,8 @@ void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::si
     HWY_DYNAMIC_DISPATCH(SumOnGrids)(range, scaleExponents, grids, sums);
 }
 
-void GuessCrossings(const StripeTermRange& range, int scaleExponent, std::int64_t firstLevel,
-                    std::size_t levels, double* crossings) {
-    HWY_DYNAMIC_DISPATCH(GuessCrossings)(range, scaleExponent, firstLevel, levels, crossings);
+void SettleCrossings(const StripeLevelBatch& batch, StripeCrossings& crossings) {
+    HWY_DYNAMIC_DISPATCH(SettleCrossings)(batch, crossings);
 }
 
 const char* TargetName() {

@@ -26,6 +26,26 @@ struct StripeGridSum {
     bool noTie = true;
 };
 
+// The levels k + 1/2, firstLevel <= k < firstLevel + levels, of the grid of
+// unit 2^-scaleExponent, each strictly between the lowest and the highest
+// height of range; margin (below 1/2) is how close to a whole index the exact
+// curve may cross a level before only the heights can tell where they cross it.
+struct StripeLevelBatch {
+    StripeTermRange range;
+    int scaleExponent;
+    double margin;
+    std::int64_t firstLevel;
+    std::size_t levels;
+};
+
+// The sum of the first indices whose heights are at or below the levels that
+// could be settled, and the levels that could not (room for the batch's levels).
+struct StripeCrossings {
+    double indexSum = 0.0;
+    std::int64_t* unsettled = nullptr;
+    std::size_t unsettledCount = 0;
+};
+
 // The stripe heights of a range summed on grids, with the widest SIMD
 // instruction set the processor offers, chosen at run time; every instruction
 // set gives the same sums.
@@ -36,15 +56,9 @@ namespace stripe_grid_kernel {
 void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::size_t grids,
                 StripeGridSum* sums);
 
-// For the levels k + 1/2, firstLevel <= k < firstLevel + levels, on the grid
-// of unit 2^-scaleExponent, guesses from the curve the first index of range
-// whose height is at or below each level, and checks the guess with the exact
-// heights there and just before it. crossings[j] gets the index where the
-// check holds with the height strictly below the level, 0 where the guess
-// missed or met a tie. Each level must lie between the range's lowest and
-// highest height.
-void GuessCrossings(const StripeTermRange& range, int scaleExponent, std::int64_t firstLevel,
-                    std::size_t levels, double* crossings);
+// Settles where the heights of batch.range first fall to each level of the
+// batch, as far as the exact curve alone can tell (StripeLevelCounter).
+void SettleCrossings(const StripeLevelBatch& batch, StripeCrossings& crossings);
 
 // The instruction set the next call runs on ("AVX3", "AVX2", "EMU128", ...).
 const char* TargetName();

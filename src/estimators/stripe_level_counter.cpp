@@ -7,11 +7,15 @@
 namespace quadrix {
 namespace {
 
-// One level costs about this many heights rounded one by one: two exact
-// heights and a guess from the curve, all on vectors like the heights.
-constexpr std::int64_t kTermsPerLevel = 4;
-// Levels guessed per call of the kernel.
-constexpr std::int64_t kBatch = 512;
+// One level costs about as much as this many heights rounded one by one: a
+// square root and a few operations on vectors, like a height.
+constexpr double kTermsPerLevel = 1.25;
+// An unsettled level costs about this many heights: a search with exact ones.
+constexpr double kTermsPerSearch = 8.0;
+// Levels settled per call of the kernel.
+constexpr std::size_t kBatch = 512;
+// Beyond this margin most levels would be searched: the kernel's way is better.
+constexpr double kLargestMargin = 0.125;
 
 // The number of levels k + 1/2 (k >= 0) strictly below y >= 0, which is also
 // the first level at or above y. floor and the fraction of a double are exact.
@@ -25,6 +29,29 @@ bool IsTie(double y) {
     return y - std::floor(y) == 0.5;
 }
 
+// How close (in indices) the exact curve may cross a level L to a whole index
+// before the heights must be asked. With N the count, the first index of the
+// range i0 >= 1, u = 2^-53 and a(x) = 1 - (x / N)^2:
+// - The computed height of index i is fl(sqrt(A)) with A = fl(1 - fl(t * t)),
+//   t = fl(i / N), every step correctly rounded: |A - a(i)| <= 4.0001 u, and
+//   fl(sqrt(A)) > L once A > L^2 (1 + u)^2, < L once A < L^2 (1 - u)^2. So
+//   the height is above L where a(i) > L^2 + 8u, below L where a(i) < L^2 - 8u.
+// - The curve meets L at x* with a(x*) = L^2, and for i, x* >= i0,
+//   |a(i) - L^2| = |i - x*| (i + x*) / N^2 >= |i - x*| 2 i0 / N^2.
+//   So an index more than 4u N^2 / i0 away from x* has its height strictly on
+//   the side of L that the curve says.
+// - The kernel's x = fl(N fl(sqrt(fl(fl(1 - L) fl(1 + L))))) is within 3.51 u N
+//   of x*.
+// So when x lies more than margin = 4u N^2 / i0 + 4u N from both whole numbers
+// around it, c = ceil(x) has the height at c - 1 above L and the height at c
+// below it: c is the crossing and no height of the range lies on L. Taken
+// twice over, for safety.
+double Margin(const StripeTermRange& range) {
+    const auto count = static_cast<double>(range.count);
+    const auto first = static_cast<double>(range.first);
+    return 0x1p-50 * (count * (count / first) + count);
+}
+
 }  // namespace
 
 StripeLevelCounter::StripeLevelCounter(const StripeTermRange& range, int scaleExponent)
@@ -35,34 +62,41 @@ StripeLevelCounter::StripeLevelCounter(const StripeTermRange& range, int scaleEx
       highest_(Scaled(range.first)),
       lowest_(Scaled(range.end - 1)),
       firstLevel_(FirstLevelFrom(lowest_)),
-      levelEnd_(FirstLevelFrom(highest_)) {}
+      levelEnd_(FirstLevelFrom(highest_)),
+      margin_(Margin(range)) {}
+
+bool StripeLevelCounter::Feasible() const {
+    return margin_ < kLargestMargin && Levels() <= range_.end - range_.first;
+}
 
 bool StripeLevelCounter::Cheaper() const {
-    return Levels() * kTermsPerLevel < static_cast<std::int64_t>(range_.end - range_.first);
+    const double perLevel = kTermsPerLevel + 2.0 * margin_ * kTermsPerSearch;
+    return Feasible() && static_cast<double>(Levels()) * perLevel <
+                             static_cast<double>(range_.end - range_.first);
 }
 
 // The levels go in batches to the SIMD kernel, which settles nearly all of
-// them at the curve's guess; the few it cannot settle are searched for here.
+// them from the curve; the few it cannot settle are searched for here.
 StripeGridSum StripeLevelCounter::Sum() const {
     const auto terms = static_cast<std::int64_t>(range_.end - range_.first);
     std::int64_t units = terms * firstLevel_;
     bool noTie = !IsTie(highest_) && !IsTie(lowest_);
-    std::array<double, static_cast<std::size_t>(kBatch)> crossings{};
-    for (std::int64_t batchLevel = firstLevel_; batchLevel < levelEnd_; batchLevel += kBatch) {
+    std::int64_t unsettled[kBatch];
+    for (std::int64_t batchLevel = firstLevel_; batchLevel < levelEnd_;) {
         const auto levels =
             static_cast<std::size_t>(std::min<std::int64_t>(kBatch, levelEnd_ - batchLevel));
-        stripe_grid_kernel::GuessCrossings(range_, scaleExponent_, batchLevel, levels,
-                                           crossings.data());
-        for (std::size_t j = 0; j < levels; ++j) {
-            if (crossings[j] != 0.0) {
-                units += static_cast<std::int64_t>(crossings[j]) - range_.first;
-                continue;
-            }
-            const auto level = static_cast<double>(batchLevel + static_cast<std::int64_t>(j));
-            const Crossing crossing = CrossingOf(level + 0.5);
+        StripeCrossings crossings;
+        crossings.unsettled = unsettled;
+        stripe_grid_kernel::SettleCrossings({range_, scaleExponent_, margin_, batchLevel, levels},
+                                            crossings);
+        const auto settledCount = static_cast<std::int64_t>(levels - crossings.unsettledCount);
+        units += static_cast<std::int64_t>(crossings.indexSum) - settledCount * range_.first;
+        for (std::size_t j = 0; j < crossings.unsettledCount; ++j) {
+            const Crossing crossing = CrossingOf(static_cast<double>(unsettled[j]) + 0.5);
             units += static_cast<std::int64_t>(crossing.index - range_.first);
             noTie = noTie && !crossing.tie;
         }
+        batchLevel += static_cast<std::int64_t>(levels);
     }
     return {static_cast<double>(units), noTie};
 }

@@ -16,11 +16,12 @@ namespace quadrix {
 //   terms * (levels below its lowest height)
 //   + for each level between its lowest and highest height, the number of
 //     terms above that level,
-// and each level needs only the index where the heights first fall to it:
-// guessed from the curve, then settled with exact heights. That costs a few
-// heights per level instead of one per term, a gain where the heights fall
-// slowly against the grid. A height exactly on a level is a tie and is
-// reported like the kernel reports it. The sum must stay below 2^53 units.
+// and each level needs only the first index whose height is at or below it.
+// The exact curve tells that index without computing a single height, except
+// where it crosses the level very close to a whole index; only there are the
+// heights searched. Why the curve suffices is at Margin in the source. A
+// height exactly on a level is a tie and is reported like the kernel reports
+// it. The sum must stay below 2^53 units.
 class StripeLevelCounter {
   public:
     StripeLevelCounter(const StripeTermRange& range, int scaleExponent);
@@ -29,6 +30,8 @@ class StripeLevelCounter {
     std::int64_t Levels() const { return levelEnd_ - firstLevel_; }
     // Whether counting needs less work than rounding every height.
     bool Cheaper() const;
+    // Whether the curve settles enough levels for counting to work at all.
+    bool Feasible() const;
     StripeGridSum Sum() const;
 
   private:
@@ -49,6 +52,7 @@ class StripeLevelCounter {
     double lowest_;
     std::int64_t firstLevel_;
     std::int64_t levelEnd_;
+    double margin_;
 };
 
 }  // namespace quadrix

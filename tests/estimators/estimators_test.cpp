@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <hwy/targets.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <iostream>
 #include <limits>
 #include <numbers>
 #include <numeric>
@@ -17,6 +19,7 @@
 #include "estimators/shot_kernel.h"
 #include "estimators/stripe_engine.h"
 #include "estimators/stripe_grid_kernel.h"
+#include "estimators/stripe_level_counter.h"
 #include "estimators/stripe_sum.h"
 #include "runtime/counter_random_sequence.h"
 #include "runtime/errors.h"
@@ -250,6 +253,88 @@ TEST(StripeSum, EveryLevelPoolAndForecastAddsLikeThePlainLoop) {
     std::uniform_real_distribution<double> exponent(1.0, 23.0);
     for (int trial = 0; trial < 16; ++trial) {
         ExpectPlainSums(static_cast<Long>(std::exp2(exponent(random))), true);
+    }
+}
+
+// Counting wherever it is feasible, with the engine's forecast and ones that
+// refuse chunks, so that the running sums cross binades inside counted ranges.
+// Counting needs a count of about 2^27 before any range has fewer levels than terms.
+TEST(StripeSum, CountingAddsLikeThePlainLoop) {
+    constexpr Long kCount = (1 << 27) - 1;
+    const double above = reference::StripeSum(kCount, 1.0);
+    const double below = reference::StripeSum(kCount, 0.0);
+    for (const double factor : {1.0, -1.0}) {
+        const WrongForecast forecast(kCount, factor);
+        const StripeSums sums =
+            StripeEngine(kCount, TestPools()[1], forecast, StripeEngine::GridPath::kCounting)
+                .Sums();
+        ASSERT_EQ(sums.above, above) << "forecast times " << factor;
+        ASSERT_EQ(sums.below, below) << "forecast times " << factor;
+    }
+}
+
+// Counts the ranges on which counting met a tie (where the kernel's and the
+// counter's units may differ, as a tie rounds either way).
+int ExpectCountedLikeTheKernel(const StripeTermRange& range, int scaleExponent) {
+    SCOPED_TRACE(::testing::Message() << "count " << range.count << ", terms " << range.first
+                                      << ".." << range.end << ", grid 2^-" << scaleExponent);
+    StripeGridSum kernel;
+    stripe_grid_kernel::SumOnGrids(range, &scaleExponent, 1, &kernel);
+    const StripeGridSum counted = StripeLevelCounter(range, scaleExponent).Sum();
+    EXPECT_EQ(counted.noTie, kernel.noTie);
+    if (kernel.noTie) {
+        EXPECT_EQ(counted.units, kernel.units);
+    }
+    return kernel.noTie ? 0 : 1;
+}
+
+// Random ranges and grids, at every SIMD level: most levels are settled from
+// the curve, the ones near the top of the curve searched with exact heights.
+TEST(StripeLevelCounter, SumsLikeTheKernel) {
+    std::mt19937_64 random(testing::TestSeed());
+    int ties = 0;
+    ForEachSimdTarget([&](const char*) {
+        for (int trial = 0; trial < 150; ++trial) {
+            const Long count = std::uniform_int_distribution<Long>(10000, 1000000)(random);
+            const Long first = std::uniform_int_distribution<Long>(1, count - 2)(random);
+            const Long terms = std::uniform_int_distribution<Long>(1, 5000)(random);
+            const StripeTermRange range{count, first, std::min(count, first + terms)};
+            int scaleExponent = std::uniform_int_distribution<int>(0, 40)(random);
+            while (StripeLevelCounter(range, scaleExponent).Levels() > 4 * terms) {
+                --scaleExponent;  // at most a few levels per term, to stay quick
+            }
+            ties += ExpectCountedLikeTheKernel(range, scaleExponent);
+        }
+    });
+    std::cout << ties << " random ranges with a tie\n";
+}
+
+// Near the top of the curve, with count 2^m and i below about 2^(m - 12.75),
+// the height is exactly 1 - i^2 2^-(2m+1): on the grid 2^-2m every odd i lies
+// on a level (where the curve crosses it a hair past i), every even i on a grid point.
+TEST(StripeLevelCounter, FindsHeightsOnALevel) {
+    struct Planted {
+        Long count, first, end;
+        bool tie;
+    };
+    for (const Planted planted : {Planted{1 << 20, 1, 100, true}, Planted{1 << 20, 40, 41, false},
+                                  Planted{1 << 20, 99, 100, true}, Planted{1 << 16, 5, 6, true},
+                                  Planted{1 << 16, 6, 7, false}, Planted{1 << 24, 2000, 2003, true},
+                                  Planted{1 << 24, 2000, 2001, false}}) {
+        const auto m = static_cast<int>(std::log2(planted.count));
+        const StripeTermRange range{planted.count, planted.first, planted.end};
+        EXPECT_EQ(ExpectCountedLikeTheKernel(range, 2 * m), planted.tie ? 1 : 0)
+            << "count " << planted.count << ", terms " << planted.first << ".." << planted.end;
+    }
+}
+
+// Where the engine counts most: the largest power of two and a count just below it.
+TEST(StripeSumSlow, TheLargestCountsAddLikeThePlainLoop) {
+    for (const Long count : {1 << 30, (1 << 30) - 1}) {
+        SCOPED_TRACE(::testing::Message() << "count " << count);
+        const StripeSums sums = SumStripes(count);
+        ASSERT_EQ(sums.above, reference::StripeSum(count, 1.0));
+        ASSERT_EQ(sums.below, reference::StripeSum(count, 0.0));
     }
 }
 

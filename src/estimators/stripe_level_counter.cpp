@@ -8,8 +8,9 @@ namespace quadrix {
 namespace {
 
 // One level costs about as much as this many heights rounded one by one: a
-// square root and a few operations on vectors, like a height.
-constexpr double kTermsPerLevel = 1.25;
+// square root and a few operations on vectors, like a height (which also
+// divides where the count is not a power of two).
+constexpr double kTermsPerLevel = 1.0;
 // An unsettled level costs about this many heights: a search with exact ones.
 constexpr double kTermsPerSearch = 8.0;
 // Levels settled per call of the kernel.
@@ -81,12 +82,12 @@ StripeGridSum StripeLevelCounter::Sum() const {
     const auto terms = static_cast<std::int64_t>(range_.end - range_.first);
     std::int64_t units = terms * firstLevel_;
     bool noTie = !IsTie(highest_) && !IsTie(lowest_);
-    std::int64_t unsettled[kBatch];
+    std::array<std::int64_t, kBatch> unsettled{};
     for (std::int64_t batchLevel = firstLevel_; batchLevel < levelEnd_;) {
         const auto levels =
             static_cast<std::size_t>(std::min<std::int64_t>(kBatch, levelEnd_ - batchLevel));
         StripeCrossings crossings;
-        crossings.unsettled = unsettled;
+        crossings.unsettled = unsettled.data();
         stripe_grid_kernel::SettleCrossings({range_, scaleExponent_, margin_, batchLevel, levels},
                                             crossings);
         const auto settledCount = static_cast<std::int64_t>(levels - crossings.unsettledCount);

@@ -300,7 +300,7 @@ TEST(StripeLevelCounter, SumsLikeTheKernel) {
             const Long terms = std::uniform_int_distribution<Long>(1, 5000)(random);
             const StripeTermRange range{count, first, std::min(count, first + terms)};
             int scaleExponent = std::uniform_int_distribution<int>(0, 40)(random);
-            while (StripeLevelCounter(range, scaleExponent).Levels() > 4 * terms) {
+            while (StripeLevelCounter(range, scaleExponent).Levels() > std::int64_t{4} * terms) {
                 --scaleExponent;  // at most a few levels per term, to stay quick
             }
             ties += ExpectCountedLikeTheKernel(range, scaleExponent);

@@ -64,6 +64,16 @@ void BM_StripeStateDescr_Fast(benchmark::State& state) {
 }
 BENCHMARK(BM_StripeStateDescr_Fast)->Apply(AddStripeCounts);
 
+// StateDescr alone at every multiple of 2^24 from 2^25 to 2^28, plus one so
+// that none is a power of two: where between the counts above the cost peaks.
+void AddPeakCounts(benchmark::internal::Benchmark* benchmark) {
+    for (std::int64_t multiple = 2; multiple <= 16; ++multiple) {
+        benchmark->Arg((multiple << 24) + 1);
+    }
+    benchmark->Unit(benchmark::kMillisecond)->UseManualTime();
+}
+BENCHMARK(BM_StripeStateDescr_Fast)->Name("BM_StripeStateDescrPeak_Fast")->Apply(AddPeakCounts);
+
 // The straightforward StateDescr: PiRounded (lower sum, then upper sum), then
 // each bound again, every sum a plain loop.
 void BM_StripeStateDescr_Reference(benchmark::State& state) {

@@ -331,10 +331,11 @@ TEST(StripeLevelCounter, FindsHeightsOnALevel) {
         Long count, first, end;
         bool tie;
     };
-    for (const Planted planted : {Planted{1 << 20, 1, 100, true}, Planted{1 << 20, 40, 41, false},
-                                  Planted{1 << 20, 99, 100, true}, Planted{1 << 16, 5, 6, true},
-                                  Planted{1 << 16, 6, 7, false}, Planted{1 << 24, 2000, 2003, true},
-                                  Planted{1 << 24, 2000, 2001, false}}) {
+    for (const Planted planted :
+         {Planted{1 << 20, 1, 100, true}, Planted{1 << 20, 40, 41, false},
+          Planted{1 << 20, 99, 100, true}, Planted{1 << 20, 99, 101, true},
+          Planted{1 << 16, 5, 6, true}, Planted{1 << 16, 6, 7, false},
+          Planted{1 << 24, 2000, 2003, true}, Planted{1 << 24, 2000, 2001, false}}) {
         const auto m = static_cast<int>(std::log2(planted.count));
         const StripeTermRange range{planted.count, planted.first, planted.end};
         EXPECT_EQ(ExpectCountedLikeTheKernel(range, 2 * m), planted.tie ? 1 : 0)

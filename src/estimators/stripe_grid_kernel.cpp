@@ -123,11 +123,12 @@ void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::si
 }
 
 // Settles the crossings of whole vectors of levels from level `done` on, adding
-// the settled ones to settled and listing the others; returns the first level
-// left over. Per level: the exact curve's crossing x = count sqrt(1 - v^2),
-// (1 - v)(1 + v) keeping it close near the top of the curve, and its ceiling
-// taken unless x lies within the margin of a whole number (see
-// StripeLevelCounter for why that settles it without a single height).
+// the settled indices to crossings.indexSum and listing the other levels;
+// returns the first level left over. Per level: the exact curve's crossing
+// x = count sqrt(1 - v^2), (1 - v)(1 + v) keeping it close near the top of the
+// curve, and its ceiling taken unless x lies within the margin of a whole
+// number or the ceiling is not past the range's first index (see Margin in
+// stripe_level_counter.cpp for why that settles it without a single height).
 template <class D>
 std::size_t SettleWholeVectors(D d, const StripeLevelBatch& batch, std::size_t done,
                                StripeCrossings& crossings) {

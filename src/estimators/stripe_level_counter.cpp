@@ -44,9 +44,9 @@ bool IsTie(double y) {
 // - The kernel's x = fl(N fl(sqrt(fl(fl(1 - L) fl(1 + L))))) is within 3.51 u N
 //   of x*.
 // So when x lies more than margin = 4u N^2 / i0 + 4u N from both whole numbers
-// around it, c = ceil(x) has the height at c - 1 above L and the height at c
-// below it: c is the crossing and no height of the range lies on L. Taken
-// twice over, for safety.
+// around it and c = ceil(x) > i0, the height at c - 1 is above L and the height
+// at c below it: c is the crossing and no height of the range lies on L. The
+// margin is taken twice over, for safety.
 double Margin(const StripeTermRange& range) {
     const auto count = static_cast<double>(range.count);
     const auto first = static_cast<double>(range.first);
@@ -152,9 +152,9 @@ StripeLevelCounter::Crossing StripeLevelCounter::CrossingOf(double level) const 
     return {below, belowHeight == level};
 }
 
-// Where the exact curve falls to the level: sqrt(1 - v^2) = (1 - v)(1 + v),
-// whose first factor is exact for v >= 1/2, so the guess stays close also
-// near the top of the curve.
+// Where the exact curve falls to the level: 1 - v^2 = (1 - v)(1 + v), whose
+// first factor is exact for v >= 1/2, so the guess stays close also near the
+// top of the curve.
 Long StripeLevelCounter::GuessCrossing(double level) const {
     const double v = level / scale_;
     const double t = std::sqrt((1.0 - v) * (1.0 + v));

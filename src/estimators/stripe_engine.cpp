@@ -48,13 +48,13 @@ int SmallestExactBinade(Long terms) {
 // reached 2^(e+1) would have to show in m + Q as well. Then the new sum is
 // exactly (m + Q) * ulp. Everything else (a tie, a crossing, a sum outside the
 // expected binade) is refused and the caller adds those heights another way.
-bool AdvanceOnGrid(double& sum, int binade, double units, bool noTie) {
-    if (!noTie || binade == kNoBinade || Binade(sum) != binade) {
+bool AdvanceOnGrid(double& sum, int binade, const StripeGridSum& grid) {
+    if (!grid.noTie || binade == kNoBinade || Binade(sum) != binade) {
         return false;
     }
     const double mantissa = std::ldexp(sum, kMantissaBits - binade);
     // Exact below 2^53; at or above it, rounding cannot bring it back below.
-    const double total = mantissa + units;
+    const double total = mantissa + grid.units;
     if (!(total < kMantissaEnd)) {
         return false;
     }
@@ -90,11 +90,19 @@ StripeTermRange StripeEngine::ChunkRange(std::size_t chunk) const {
     return {count_, static_cast<Long>(first), static_cast<Long>(end)};
 }
 
+// Both sums share a chunk's grid sum unless a power of two lies between them.
 void StripeEngine::SumChunkOnForecastGrids(std::size_t chunk, Chunk& result) const {
     const StripeTermRange range = ChunkRange(chunk);
-    result.above = ChunkPart{0.0, ForecastBinade(range, 1.0), false};
-    result.below = ChunkPart{0.0, ForecastBinade(range, 0.0), false};
-    SumOnGrids(range, result);
+    result.above.binade = ForecastBinade(range, 1.0);
+    result.below.binade = ForecastBinade(range, 0.0);
+    if (result.above.binade != kNoBinade) {
+        result.above.grid = GridSum(range, result.above.binade);
+    }
+    if (result.below.binade == result.above.binade) {
+        result.below.grid = result.above.grid;
+    } else if (result.below.binade != kNoBinade) {
+        result.below.grid = GridSum(range, result.below.binade);
+    }
 }
 
 int StripeEngine::ForecastBinade(const StripeTermRange& range, double start) const {
@@ -117,72 +125,20 @@ bool StripeEngine::Counts(const StripeLevelCounter& counter) const {
     return counter.Cheaper();
 }
 
-// Both sums share their heights and, on one grid, their levels; they need two
-// grids only when a power of two lies between them. Grids whose levels are
-// counted are left out of the kernel's pass over the heights.
-void StripeEngine::SumOnGrids(const StripeTermRange& range, Chunk& chunk) const {
-    int kernelExponents[2] = {0, 0};
-    std::size_t kernelGrids = 0;
-    StripeGridSum counted[2];
-    int countedExponents[2] = {0, 0};
-    std::size_t countedGrids = 0;
-    // Where part's sum will be: counted[g] (g >= 0) or the kernel's grid -1 - g.
-    const auto placeOf = [&](const ChunkPart& part) -> int {
-        const int scaleExponent = kMantissaBits - part.binade;
-        for (std::size_t g = 0; g < countedGrids; ++g) {
-            if (countedExponents[g] == scaleExponent) {
-                return static_cast<int>(g);
-            }
-        }
-        for (std::size_t g = 0; g < kernelGrids; ++g) {
-            if (kernelExponents[g] == scaleExponent) {
-                return -1 - static_cast<int>(g);
-            }
-        }
-        const StripeLevelCounter counter(range, scaleExponent);
-        if (Counts(counter)) {
-            counted[countedGrids] = counter.Sum();
-            countedExponents[countedGrids] = scaleExponent;
-            return static_cast<int>(countedGrids++);
-        }
-        kernelExponents[kernelGrids] = scaleExponent;
-        return -1 - static_cast<int>(kernelGrids++);
-    };
-    const int abovePlace = chunk.above.binade != kNoBinade ? placeOf(chunk.above) : 0;
-    const int belowPlace = chunk.below.binade != kNoBinade ? placeOf(chunk.below) : 0;
-    StripeGridSum kernel[2];
-    if (kernelGrids > 0) {
-        stripe_grid_kernel::SumOnGrids(range, kernelExponents, kernelGrids, kernel);
-    }
-    const auto fill = [&](ChunkPart& part, int place) {
-        if (part.binade == kNoBinade) {
-            return;
-        }
-        const StripeGridSum& sum =
-            place >= 0 ? counted[place] : kernel[static_cast<std::size_t>(-1 - place)];
-        part.units = sum.units;
-        part.noTie = sum.noTie;
-    };
-    fill(chunk.above, abovePlace);
-    fill(chunk.below, belowPlace);
-}
-
 StripeGridSum StripeEngine::GridSum(const StripeTermRange& range, int binade) const {
     const int scaleExponent = kMantissaBits - binade;
     if (const StripeLevelCounter counter(range, scaleExponent); Counts(counter)) {
         return counter.Sum();
     }
-    StripeGridSum grid;
-    stripe_grid_kernel::SumOnGrids(range, &scaleExponent, 1, &grid);
-    return grid;
+    return stripe_grid_kernel::SumOnGrid(range, scaleExponent);
 }
 
 double StripeEngine::AddChunks(const ChunkTable& table, ChunkPart Chunk::*part,
                                double start) const {
     double sum = start;
     for (std::size_t chunk = 0; chunk < chunkCount_; ++chunk) {
-        const ChunkPart& grid = table[chunk].*part;
-        if (!AdvanceOnGrid(sum, grid.binade, grid.units, grid.noTie)) {
+        const ChunkPart& forecast = table[chunk].*part;
+        if (!AdvanceOnGrid(sum, forecast.binade, forecast.grid)) {
             sum = AddInParts(ChunkRange(chunk), sum);
         }
     }
@@ -209,7 +165,7 @@ bool StripeEngine::AddOnGrid(const StripeTermRange& range, double& sum) const {
         return false;
     }
     const StripeGridSum grid = GridSum(range, binade);
-    return AdvanceOnGrid(sum, binade, grid.units, grid.noTie);
+    return AdvanceOnGrid(sum, binade, grid);
 }
 
 // The plain loop itself; for a count of at least 2 no step can fault.

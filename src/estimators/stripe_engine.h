@@ -16,8 +16,9 @@ namespace quadrix {
 // them, with SIMD on all threads of a pool. The heights are cut into at most
 // kMaxChunks chunks. In parallel, every chunk is summed on the grid of the
 // binade the forecast puts each running sum in at that chunk; then one pass
-// in order takes each chunk's grid sum where the real running sum confirms it
-// and adds the chunk in small blocks otherwise. The reasoning is at
+// in order takes each chunk's grid sum where the real running sum confirms it;
+// otherwise it halves the chunk until the parts take the grid, adding only the
+// short part around a binade crossing or a tie term by term. The reasoning is at
 // AdvanceOnGrid in the source. The forecast only steers which way a chunk is
 // added: the sums come out the same with any forecast, only slower with a bad one.
 // A chunk's grid sum comes from the SIMD kernel or, where the heights fall
@@ -41,9 +42,8 @@ class StripeEngine {
     // One chunk's sum in units of the grid of the binade the forecast expects
     // one of the running sums to be in, throughout the chunk.
     struct ChunkPart {
-        double units = 0.0;
         int binade = -1;  // below any usable binade: no grid sum
-        bool noTie = false;
+        StripeGridSum grid;
     };
     struct Chunk {
         ChunkPart above;
@@ -55,7 +55,6 @@ class StripeEngine {
     void SumChunkOnForecastGrids(std::size_t chunk, Chunk& result) const;
     int ForecastBinade(const StripeTermRange& range, double start) const;
     bool Counts(const StripeLevelCounter& counter) const;
-    void SumOnGrids(const StripeTermRange& range, Chunk& chunk) const;
     StripeGridSum GridSum(const StripeTermRange& range, int binade) const;
 
     double AddChunks(const ChunkTable& table, ChunkPart Chunk::*part, double start) const;

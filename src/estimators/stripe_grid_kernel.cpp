@@ -16,8 +16,6 @@ namespace quadrix::stripe_grid_kernel {
 namespace HWY_NAMESPACE {
 namespace hn = hwy::HWY_NAMESPACE;
 
-constexpr std::size_t kMaxGrids = 2;
-
 // The operations of the stripe height on vectors of d. For a power-of-two
 // count, i * (1 / count) is exact and so equals i / count.
 template <bool kPowerOfTwo, class D>
@@ -49,77 +47,51 @@ class VectorStripeOps {
 };
 
 // Adds the rounded heights of the terms first, first + 1, ... in whole vectors
-// of d onto sums and returns the first term left over. The height is the plain
+// of d onto sum and returns the first term left over. The height is the plain
 // loop's formula on correctly rounded vector operations, so a lane gets the
-// plain loop's bits. Scaling by a power of two
-// and taking the distance to the nearest integer are exact, so a distance of
-// exactly 0.5 is a true tie (and anything else cannot reach 0.5).
-template <bool kPowerOfTwo, std::size_t kGrids, class D>
-Long AddWholeVectors(D d, const StripeTermRange& range, Long first, const int* scaleExponents,
-                     StripeGridSum* sums) {
+// plain loop's bits. Scaling by a power of two and taking the distance to the
+// nearest integer are exact, so a distance of exactly 0.5 is a true tie (and
+// anything else cannot reach 0.5).
+template <bool kPowerOfTwo, class D>
+Long AddWholeVectors(D d, const StripeTermRange& range, Long first, int scaleExponent,
+                     StripeGridSum& sum) {
     using V = hn::Vec<D>;
     const auto lanes = static_cast<Long>(hn::Lanes(d));
     const VectorStripeOps<kPowerOfTwo, D> ops(d, range.count);
     const V step = hn::Set(d, static_cast<double>(lanes));
-
-    V scales[kGrids];
-    V units[kGrids];
-    V farthest[kGrids];
-    for (std::size_t g = 0; g < kGrids; ++g) {
-        scales[g] = hn::Set(d, std::ldexp(1.0, scaleExponents[g]));
-        units[g] = hn::Zero(d);
-        farthest[g] = hn::Zero(d);
-    }
+    const V scale = hn::Set(d, std::ldexp(1.0, scaleExponent));
+    V units = hn::Zero(d);
+    V farthest = hn::Zero(d);
 
     V index = hn::Iota(d, static_cast<double>(first));
     Long next = first;
     for (; range.end - next >= lanes; next += lanes) {
-        const V height = StripeHeightOf(ops, index);
-        for (std::size_t g = 0; g < kGrids; ++g) {
-            const V scaled = hn::Mul(height, scales[g]);
-            const V rounded = hn::Round(scaled);
-            units[g] = hn::Add(units[g], rounded);
-            farthest[g] = hn::Max(farthest[g], hn::Abs(hn::Sub(scaled, rounded)));
-        }
+        const V scaled = hn::Mul(StripeHeightOf(ops, index), scale);
+        const V rounded = hn::Round(scaled);
+        units = hn::Add(units, rounded);
+        farthest = hn::Max(farthest, hn::Abs(hn::Sub(scaled, rounded)));
         index = hn::Add(index, step);
     }
 
-    for (std::size_t g = 0; g < kGrids; ++g) {
-        sums[g].units += hn::GetLane(hn::SumOfLanes(d, units[g]));
-        sums[g].noTie = sums[g].noTie && hn::GetLane(hn::MaxOfLanes(d, farthest[g])) < 0.5;
-    }
+    sum.units += hn::GetLane(hn::SumOfLanes(d, units));
+    sum.noTie = sum.noTie && hn::GetLane(hn::MaxOfLanes(d, farthest)) < 0.5;
     return next;
 }
 
-template <bool kPowerOfTwo, std::size_t kGrids>
-void SumRange(const StripeTermRange& range, const int* scaleExponents, StripeGridSum* sums) {
-    for (std::size_t g = 0; g < kGrids; ++g) {
-        sums[g] = StripeGridSum{};
-    }
+template <bool kPowerOfTwo>
+StripeGridSum SumRange(const StripeTermRange& range, int scaleExponent) {
+    StripeGridSum sum;
     const hn::ScalableTag<double> full;
-    const Long rest =
-        AddWholeVectors<kPowerOfTwo, kGrids>(full, range, range.first, scaleExponents, sums);
+    const Long rest = AddWholeVectors<kPowerOfTwo>(full, range, range.first, scaleExponent, sum);
     const hn::CappedTag<double, 1> single;
-    AddWholeVectors<kPowerOfTwo, kGrids>(single, range, rest, scaleExponents, sums);
+    AddWholeVectors<kPowerOfTwo>(single, range, rest, scaleExponent, sum);
+    return sum;
 }
 
-template <std::size_t kGrids>
-void SumRangeOnGrids(const StripeTermRange& range, const int* scaleExponents, StripeGridSum* sums) {
+StripeGridSum SumOnGrid(const StripeTermRange& range, int scaleExponent) {
     const bool powerOfTwo = (range.count & (range.count - 1)) == 0;
-    if (powerOfTwo) {
-        SumRange<true, kGrids>(range, scaleExponents, sums);
-    } else {
-        SumRange<false, kGrids>(range, scaleExponents, sums);
-    }
-}
-
-void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::size_t grids,
-                StripeGridSum* sums) {
-    if (grids == kMaxGrids) {
-        SumRangeOnGrids<kMaxGrids>(range, scaleExponents, sums);
-    } else if (grids == 1) {
-        SumRangeOnGrids<1>(range, scaleExponents, sums);
-    }
+    return powerOfTwo ? SumRange<true>(range, scaleExponent)
+                      : SumRange<false>(range, scaleExponent);
 }
 
 // Settles the crossings of whole vectors of levels from level `done` on, adding
@@ -185,13 +157,12 @@ HWY_AFTER_NAMESPACE();
 #if HWY_ONCE
 namespace quadrix::stripe_grid_kernel {
 
-HWY_EXPORT(SumOnGrids);
+HWY_EXPORT(SumOnGrid);
 HWY_EXPORT(SettleCrossings);
 HWY_EXPORT(TargetName);
 
-void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::size_t grids,
-                StripeGridSum* sums) {
-    HWY_DYNAMIC_DISPATCH(SumOnGrids)(range, scaleExponents, grids, sums);
+StripeGridSum SumOnGrid(const StripeTermRange& range, int scaleExponent) {
+    return HWY_DYNAMIC_DISPATCH(SumOnGrid)(range, scaleExponent);
 }
 
 void SettleCrossings(const StripeLevelBatch& batch, StripeCrossings& crossings) {

@@ -46,15 +46,13 @@ struct StripeCrossings {
     std::size_t unsettledCount = 0;
 };
 
-// The stripe heights of a range summed on grids, with the widest SIMD
+// The stripe heights of a range summed on a grid, with the widest SIMD
 // instruction set the processor offers, chosen at run time; every instruction
 // set gives the same sums.
 namespace stripe_grid_kernel {
 
-// Sums the heights of range on each of the grids (one or two), sharing the
-// heights: sums[g] gets the sum on the grid of unit 2^-scaleExponents[g].
-void SumOnGrids(const StripeTermRange& range, const int* scaleExponents, std::size_t grids,
-                StripeGridSum* sums);
+// Sums the heights of range on the grid of unit 2^-scaleExponent.
+StripeGridSum SumOnGrid(const StripeTermRange& range, int scaleExponent);
 
 // Settles where the heights of batch.range first fall to each level of the
 // batch, as far as the exact curve alone can tell (StripeLevelCounter).

@@ -9,7 +9,7 @@
 namespace quadrix {
 
 // The heights of a range rounded onto one grid and summed, as
-// stripe_grid_kernel::SumOnGrids does, but from where the heights cross the
+// stripe_grid_kernel::SumOnGrid does, but from where the heights cross the
 // grid's half-way levels k + 1/2 rather than from every height. The heights
 // never increase with the index, and a height y (in grid units, not a tie)
 // rounds to the number of levels below it, so the range adds

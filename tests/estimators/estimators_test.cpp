@@ -279,8 +279,7 @@ TEST(StripeSum, CountingAddsLikeThePlainLoop) {
 int ExpectCountedLikeTheKernel(const StripeTermRange& range, int scaleExponent) {
     SCOPED_TRACE(::testing::Message() << "count " << range.count << ", terms " << range.first
                                       << ".." << range.end << ", grid 2^-" << scaleExponent);
-    StripeGridSum kernel;
-    stripe_grid_kernel::SumOnGrids(range, &scaleExponent, 1, &kernel);
+    const StripeGridSum kernel = stripe_grid_kernel::SumOnGrid(range, scaleExponent);
     const StripeGridSum counted = StripeLevelCounter(range, scaleExponent).Sum();
     EXPECT_EQ(counted.noTie, kernel.noTie);
     if (kernel.noTie) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "controller/calculation_controller.h"
 #include "fuzz_input.h"
 #include "support/checked_desk.h"
 #include "support/recording_window.h"
@@ -29,7 +30,9 @@ class FakeDesk : public testing::CheckedDesk {
         controller_.SelectTab();
     }
 
-    const CalculationController& Controller() const override { return controller_; }
+    bool Running(Long method) const override { return controller_.Running(method); }
+    Long SelectedMethod() const override { return controller_.SelectedMethod(); }
+    Quadrix& Generators(Long method) const override { return controller_.Generators(method); }
 
   protected:
     View Seen() const override { return {window_.caption, window_.locked, window_.outputs}; }

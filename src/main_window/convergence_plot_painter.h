@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "main_window/panel_models/convergence_plot.h"
+#include "panel_models/convergence_plot.h"
 
 class QPainter;
 

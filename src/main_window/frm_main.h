@@ -1,3 +1,4 @@
+// The program's only window: tabs, pages, buttons, the steps field, the menu and the timer.
 #pragma once
 
 #include <QMainWindow>
@@ -8,15 +9,13 @@
 #include <memory>
 #include <string>
 
-#include "main_window/controller/calculation_controller.h"
-#include "main_window/controller/calculation_window.h"
-#include "main_window/method_panel.h"
+#include "controller/calculation_controller.h"
+#include "controller/calculation_window.h"
+#include "controller/method.h"
 #include "runtime/long_arithmetic.h"
 
-class QAction;
 class QCloseEvent;
 class QLineEdit;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -24,20 +23,20 @@ class QTimer;
 
 namespace quadrix {
 
-// The program's only window, "ZEKT Quadrix": a tab and a page (panel and output
-// field) per method, Start/Stop and Reset, the steps-per-tick field, the menu
-// and the 100 ms timer. What the buttons, tabs and timer do is the calculation
-// controller's; the window hands it their events and offers it its widgets.
+class MethodPanel;
+struct ControlDesign;
+
+// "ZEKT Quadrix": a tab and a page (panel and output field) per method, Start/Stop
+// and Reset, the steps-per-tick field, the menu and the 100 ms timer, laid out as
+// the layout table says. What the buttons, tabs and timer do is the calculation
+// controller's; the window hands it their events.
 //
-// Methods are addressed by their 1-based index, like the tabs. The window deletes
-// itself when it is closed, so create it with new.
+// Every control carries its design name as its objectName ("cmdStartStop",
+// "txtOutput(2)"). The window deletes itself when it is closed, so create it with new.
 class frmMain : public QMainWindow, private CalculationWindow {
     Q_OBJECT
 
   public:
-    static constexpr Long kMethodCount = CalculationController::kMethodCount;
-    static constexpr int kTickMilliseconds = 100;
-
     // Shows a modal message; returns when the user has closed it.
     using MessageShower = std::function<void(const QString& prompt)>;
 
@@ -56,18 +55,6 @@ class frmMain : public QMainWindow, private CalculationWindow {
     bool Running(Long method) const { return controller_->Running(method); }
     Long SelectedMethod() const { return controller_->SelectedMethod(); }
     Quadrix& Generators(Long method) const { return controller_->Generators(method); }
-    bool IsMessageOpen() const { return controller_->IsMessageOpen(); }
-    const CalculationController& Controller() const { return *controller_; }
-
-    QTabWidget* tabMethod() const { return tabMethod_; }
-    MethodPanel* picOutput(Long method) const;
-    QPlainTextEdit* txtOutput(Long method) const;
-    QPushButton* cmdStartStop() const { return cmdStartStop_; }
-    QPushButton* cmdReset() const { return cmdReset_; }
-    QLineEdit* txtStepsPerTick() const { return txtStepsPerTick_; }
-    QTimer* tmrCalc() const { return tmrCalc_; }
-    QMenu* mnuFile() const { return mnuFile_; }
-    QAction* mnuFileExit() const { return mnuFileExit_; }
 
     // Replaces the modal message box, for instance by a recorder in tests.
     void SetMessageShower(MessageShower shower);
@@ -83,27 +70,21 @@ class frmMain : public QMainWindow, private CalculationWindow {
     void Form_Initialize();
     void Form_Load();
 
-    void CreateDesign();
     void CreateMenu();
     void CreateControls(QWidget* clientArea);
+    QWidget* CreateControl(const ControlDesign& control, Method method, QWidget* clientArea);
     void SetTabOrder();
-    MethodPanel* CreatePicOutput(Long method) const;
-    QPlainTextEdit* CreateTxtOutput(Long method) const;
-    void LoadPage(Long method);
-    void ClearTabs();
 
     // What the controller sees of the window.
     std::string StepsText() const override;
     void LockSteps(bool locked) override;
     void SetStartStopCaption(const std::string& caption) override;
-    void SetOutputText(Long method, const std::string& text) override;
-    void BringPageToFront(Long method) override;
+    void SetOutputText(Method method, const std::string& text) override;
+    void BringPageToFront(Method method) override;
     Long SelectedTabIndex() const override;
     void ShowMessage(const std::string& prompt) override;
-    void ShowState(Long method, const EstimatorState& state) override;
-    void ForgetRun(Long method) override;
-
-    static std::size_t Slot(Long method);
+    void ShowState(Method method, const EstimatorState& state) override;
+    void ForgetRun(Method method) override;
 
     std::unique_ptr<CalculationController> controller_;
 
@@ -114,8 +95,6 @@ class frmMain : public QMainWindow, private CalculationWindow {
     QPushButton* cmdReset_ = nullptr;
     QLineEdit* txtStepsPerTick_ = nullptr;
     QTimer* tmrCalc_ = nullptr;
-    QMenu* mnuFile_ = nullptr;
-    QAction* mnuFileExit_ = nullptr;
 
     bool loaded_ = false;
     MessageShower showMessage_;

@@ -1,3 +1,4 @@
+// The program's message box: the prompt, one OK button, no icon, titled "Quadrix".
 #pragma once
 
 #include <QString>
@@ -6,13 +7,9 @@ class QWidget;
 
 namespace quadrix {
 
-// The program's message box: the prompt, one OK button, no icon, titled with the
-// program's name. Modal: it returns when the user has closed it.
-class MessageBox {
-  public:
-    static constexpr const char* kTitle = "Quadrix";
+inline constexpr const char* kMessageBoxTitle = "Quadrix";
 
-    static void Show(QWidget* parent, const QString& prompt);
-};
+// Modal: returns when the user has closed the box.
+void ShowMessageBox(QWidget* parent, const QString& prompt);
 
 }  // namespace quadrix

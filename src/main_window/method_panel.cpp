@@ -3,10 +3,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPen>
-
-#include <stdexcept>
-#include <string>
 
 #include "main_window/convergence_plot_painter.h"
 #include "main_window/panel_colours.h"
@@ -21,18 +19,20 @@ constexpr double kCaptionGap = 2.0;
 
 }  // namespace
 
-MethodPanel* MethodPanel::ForMethod(Long method, QWidget* parent) {
-    switch (method) {
-        case 1:
-            return new ShootPanel(parent);
-        case 2:
-            return new StripePanel(parent);
-        default:
-            throw std::out_of_range("no drawing for method " + std::to_string(method));
+MethodPanel* MethodPanel::ForMethod(Method method, QWidget* parent) {
+    if (method == Method::kShooting) {
+        return new ShootPanel(parent);
     }
+    return new StripePanel(parent);
 }
 
+// A white ground in a sunken frame, as the panel of a picture box looks.
 MethodPanel::MethodPanel(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, PanelColours::Ground());
+    setPalette(ground);
+    setAutoFillBackground(true);
     setAccessibleDescription(QStringLiteral("Nothing drawn yet."));
 }
 

@@ -6,8 +6,9 @@
 
 #include <optional>
 
+#include "controller/method.h"
 #include "estimators/estimator_state.h"
-#include "main_window/panel_models/convergence_plot.h"
+#include "panel_models/convergence_plot.h"
 #include "runtime/long_arithmetic.h"
 
 class QPainter;
@@ -24,8 +25,8 @@ class MethodPanel : public QFrame {
     Q_OBJECT
 
   public:
-    // The panel of method 1 (shooting) or 2 (stripes).
-    static MethodPanel* ForMethod(Long method, QWidget* parent);
+    // The method's panel.
+    static MethodPanel* ForMethod(Method method, QWidget* parent);
 
     // The method's output field has just been given the text of this state.
     void ShowState(const EstimatorState& state);

@@ -1,10 +1,11 @@
+// The program's icon: a white disc with a thin black outline, at every size it carries.
 #include "main_window/program_icon.h"
 
 #include <array>
 
 namespace quadrix {
 
-QIcon ProgramIcon::Make() {
+QIcon ProgramIcon() {
     // The sizes drawn for the hicolor icon theme, the small ones pixel by pixel.
     constexpr std::array kSizes{16, 24, 32, 48, 64, 128, 256};
     QIcon icon;

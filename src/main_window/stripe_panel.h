@@ -1,7 +1,7 @@
 #pragma once
 
 #include "main_window/model_panel.h"
-#include "main_window/panel_models/stripe_panel_model.h"
+#include "panel_models/stripe_panel_model.h"
 
 namespace quadrix {
 

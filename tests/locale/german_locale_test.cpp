@@ -1,12 +1,13 @@
-#include "main_window/window_test.h"
+// The main window as a German user runs it: decimal commas in and out.
 #include "runtime/number_text.h"
+#include "support/window_test.h"
 
 namespace quadrix::testing {
 namespace {
 
 // The test runs under LC_ALL=de_DE.UTF-8, which the application has taken over
 // when it started.
-class GermanWindow : public WindowTest {
+class FrmMainGermanTest : public WindowTest {
   protected:
     void SetUp() override {
         ASSERT_EQ(DecimalSeparator(), ",")
@@ -15,7 +16,7 @@ class GermanWindow : public WindowTest {
     }
 };
 
-TEST_F(GermanWindow, StepsTakeADecimalCommaButNoPointAndTheStateShowsCommas) {
+TEST_F(FrmMainGermanTest, StepsAndStateUseTheDecimalComma) {
     SelectTab(2);
     TypeSteps("2.5");
     ClickStartStop();

@@ -1,41 +1,41 @@
+// The main window: its design, its pages, its keyboard order, its boxes and its timer.
 #include <QAbstractButton>
+#include <QAction>
 #include <QIcon>
 #include <QImage>
 #include <QMessageBox>
 
 #include <algorithm>
-#include <stdexcept>
 #include <vector>
 
 #include "estimators/quadrix_shoot.h"
 #include "main_window/shoot_panel.h"
-#include "main_window/window_test.h"
+#include "support/window_test.h"
 
 namespace quadrix::testing {
 namespace {
 
-class MainWindow : public WindowTest {};
+class FrmMainTest : public WindowTest {};
 
 // Screen readers find every control by name.
-TEST_F(MainWindow, StartsWithTheShootingTabNothingRunningAndEveryControlNamed) {
-    QTabWidget* tabs = Window().tabMethod();
+TEST_F(FrmMainTest, StartsWithTheShootingTabNothingRunningAndEveryControlNamed) {
+    QTabWidget* tabs = Tabs();
     EXPECT_EQ(tabs->count(), 2);
-    EXPECT_FALSE(Window().Running(1) || Window().Running(2) ||
-                 Window().txtStepsPerTick()->isReadOnly());
+    EXPECT_FALSE(Window().Running(1) || Window().Running(2) || Steps()->isReadOnly());
     EXPECT_EQ(Output(1) + Output(2), "");
     const std::vector<std::pair<QString, QString>> texts = {
         {tabs->tabText(0), "Pi per shoot"},
         {tabs->tabText(1), "Pi per stripe"},
-        {Window().cmdStartStop()->text(), "&Start"},
-        {Window().cmdReset()->text(), "&Reset"},
-        {Window().txtStepsPerTick()->text(), "Steps per Tick (100 ms)"},
+        {StartStop()->text(), "&Start"},
+        {ResetButton()->text(), "&Reset"},
+        {Steps()->text(), "Steps per Tick (100 ms)"},
         {Window().windowTitle(), "ZEKT Quadrix"},
         {tabs->accessibleName(), "Method"},
-        {Window().txtStepsPerTick()->accessibleName(), "Steps per tick"},
-        {Window().picOutput(1)->accessibleName(), "Pi per shoot picture"},
-        {Window().picOutput(2)->accessibleName(), "Pi per stripe picture"},
-        {Window().txtOutput(1)->accessibleName(), "Pi per shoot output"},
-        {Window().txtOutput(2)->accessibleName(), "Pi per stripe output"},
+        {Steps()->accessibleName(), "Steps per tick"},
+        {Panel(1)->accessibleName(), "Pi per shoot picture"},
+        {Panel(2)->accessibleName(), "Pi per stripe picture"},
+        {OutputField(1)->accessibleName(), "Pi per shoot output"},
+        {OutputField(2)->accessibleName(), "Pi per stripe output"},
     };
     for (const auto& [shown, wanted] : texts) {
         EXPECT_EQ(shown, wanted);
@@ -43,20 +43,20 @@ TEST_F(MainWindow, StartsWithTheShootingTabNothingRunningAndEveryControlNamed) {
 }
 
 // A client area of 4905 x 5745 twips; both pages on one spot, in front of the tab strip.
-TEST_F(MainWindow, FixedLayoutWithBothPagesOnOneSpot) {
+TEST_F(FrmMainTest, FixedLayoutWithBothPagesOnOneSpot) {
     const QSize size = Window().size();
     Window().resize(600, 700);
     EXPECT_EQ(Window().size(), size);
     EXPECT_EQ(Window().centralWidget()->size(), QSize(327, 383));
-    EXPECT_EQ(Window().picOutput(2)->geometry(), Window().picOutput(1)->geometry());
-    EXPECT_EQ(Window().txtOutput(2)->geometry(), Window().txtOutput(1)->geometry());
-    EXPECT_EQ(VisibleAt(Window().cmdStartStop()->geometry().center()), Window().cmdStartStop());
-    EXPECT_EQ(VisibleAt(Window().cmdReset()->geometry().center()), Window().cmdReset());
+    EXPECT_EQ(Panel(2)->geometry(), Panel(1)->geometry());
+    EXPECT_EQ(OutputField(2)->geometry(), OutputField(1)->geometry());
+    EXPECT_EQ(VisibleAt(StartStop()->geometry().center()), StartStop());
+    EXPECT_EQ(VisibleAt(ResetButton()->geometry().center()), ResetButton());
     // Between panel and output field the tab strip's display area shows.
-    EXPECT_TRUE(Window().tabMethod()->isAncestorOf(VisibleAt(QPoint(100, 204))));
+    EXPECT_TRUE(Tabs()->isAncestorOf(VisibleAt(QPoint(100, 204))));
 }
 
-TEST_F(MainWindow, IconIsAWhiteDiscWithABlackOutlineAt16And32Pixels) {
+TEST_F(FrmMainTest, IconIsAWhiteDiscWithABlackOutlineAt16And32Pixels) {
     const QIcon icon = Window().windowIcon();
     for (int size : {16, 32}) {
         const QImage image =
@@ -71,13 +71,13 @@ TEST_F(MainWindow, IconIsAWhiteDiscWithABlackOutlineAt16And32Pixels) {
 }
 
 // Only the output field in front takes the focus: the one behind cannot be seen.
-TEST_F(MainWindow, TabsByMouseOrKeyBringTheirPageToTheFrontAndTheTabKeyVisitsItsControls) {
-    const QPoint outputCentre = Window().txtOutput(1)->geometry().center();
-    const QPoint panelCentre = Window().picOutput(1)->geometry().center();
+TEST_F(FrmMainTest, TheTabKeyVisitsOnlyThePageInFront) {
+    const QPoint outputCentre = OutputField(1)->geometry().center();
+    const QPoint panelCentre = Panel(1)->geometry().center();
     const auto expectInFront = [&](Long method) {
         EXPECT_EQ(Window().SelectedMethod(), method);
-        EXPECT_EQ(VisibleAt(panelCentre), Window().picOutput(method));
-        EXPECT_TRUE(Window().txtOutput(method)->isAncestorOf(VisibleAt(outputCentre)));
+        EXPECT_EQ(VisibleAt(panelCentre), Panel(method));
+        EXPECT_TRUE(OutputField(method)->isAncestorOf(VisibleAt(outputCentre)));
     };
     Window().activateWindow();  // for the keyboard
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
@@ -85,37 +85,36 @@ TEST_F(MainWindow, TabsByMouseOrKeyBringTheirPageToTheFrontAndTheTabKeyVisitsIts
     for (Long method : {2, 1}) {
         SelectTab(method);
         expectInFront(method);
-        Window().tabMethod()->setFocus(Qt::TabFocusReason);
+        Tabs()->setFocus(Qt::TabFocusReason);
         QList<QWidget*> visited;
         for (int i = 0; i < 5; ++i) {
             visited.append(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        const QList<QWidget*> expected = {Window().tabMethod()->tabBar(), Window().cmdStartStop(),
-                                          Window().cmdReset(), Window().txtOutput(method),
-                                          Window().txtStepsPerTick()};
+        const QList<QWidget*> expected = {Tabs()->tabBar(), StartStop(), ResetButton(),
+                                          OutputField(method), Steps()};
         EXPECT_EQ(visited, expected) << "page " << method << " in front";
-        EXPECT_EQ(QApplication::focusWidget(), Window().tabMethod()->tabBar());  // round again
+        EXPECT_EQ(QApplication::focusWidget(), Tabs()->tabBar());  // round again
     }
-    QTest::keyClick(Window().tabMethod()->tabBar(), Qt::Key_Right);
+    QTest::keyClick(Tabs()->tabBar(), Qt::Key_Right);
     expectInFront(2);
 }
 
 // The drawing shows the same shots and tells screen readers what it shows.
-TEST_F(MainWindow, ATickShowsTheStateInTheFieldAndTheDrawingWhileTheStepsAreLocked) {
+TEST_F(FrmMainTest, ATickShowsTheStateInTheFieldAndTheDrawing) {
     StartMethod(1, "10");
     QWidget* focused = QApplication::focusWidget();
-    QTest::keyClicks(Window().txtStepsPerTick(), "5");
-    EXPECT_EQ(Window().txtStepsPerTick()->text(), "10");
+    QTest::keyClicks(Steps(), "5");
+    EXPECT_EQ(Steps()->text(), "10");  // locked while the method runs
     Tick();
     const std::string text = Window().Generators(1).StateDescr();
     EXPECT_EQ(Output(1), QString::fromStdString(text).replace("\r\n", "\n"));
-    const ShootPanelModel& drawing = qobject_cast<ShootPanel*>(Window().picOutput(1))->Model();
+    const ShootPanelModel& drawing = qobject_cast<ShootPanel*>(Panel(1))->Model();
     ASSERT_EQ(drawing.Dots().size(), 10u);
     const auto hits = std::count_if(drawing.Dots().begin(), drawing.Dots().end(),
                                     [](const auto& dot) { return dot.hit; });
     EXPECT_EQ(hits, static_cast<const QuadrixShoot&>(Window().Generators(1)).HitCount());
-    const QString description = Window().picOutput(1)->accessibleDescription();
+    const QString description = Panel(1)->accessibleDescription();
     EXPECT_TRUE(description.startsWith(QString::fromStdString(drawing.Caption()) + ". ") &&
                 description.contains(QStringLiteral("The latest 10 shots: %1 hits").arg(hits)) &&
                 description.contains("Error plot of 1 ticks"))
@@ -123,20 +122,24 @@ TEST_F(MainWindow, ATickShowsTheStateInTheFieldAndTheDrawingWhileTheStepsAreLock
     EXPECT_EQ(QApplication::focusWidget(), focused);
 }
 
-// The first show loads the pages; neither exit nor close leaves the timer running.
-TEST_F(MainWindow, FirstShowStartsTheTimerExitAndCloseStopIt) {
+TEST_F(FrmMainTest, ExitStopsTheTimer) {
     StartMethod(1, "5");
-    Window().tmrCalc()->start();
-    Window().mnuFileExit()->trigger();
-    EXPECT_FALSE(Window().tmrCalc()->isActive());
-
-    QPointer<frmMain> other = new frmMain;
-    QPointer<QTimer> timer = other->tmrCalc();
+    auto* timer = Find<QTimer>(Window(), "tmrCalc");
+    timer->start();
+    Find<QAction>(Window(), "mnuFileExit")->trigger();
     EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(other->tabMethod()->count(), 0);
-    EXPECT_THROW(other->txtOutput(2), std::out_of_range);  // element 2 comes with the load
+}
+
+// The first show loads the window: tabs, then a selected method, then the timer.
+TEST(FrmMain, FirstShowLoadsTabsAndTimerAndCloseStopsTheTimer) {
+    QPointer<frmMain> other = new frmMain;
+    QPointer<QTimer> timer = Find<QTimer>(*other, "tmrCalc");
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(Find<QTabWidget>(*other, "tabMethod")->count(), 0);
+    EXPECT_EQ(other->SelectedMethod(), 0);
     other->show();
-    EXPECT_EQ(other->tabMethod()->count(), 2);
+    EXPECT_EQ(Find<QTabWidget>(*other, "tabMethod")->count(), 2);
+    EXPECT_EQ(other->SelectedMethod(), 1);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 100);
     other->close();
@@ -146,13 +149,13 @@ TEST_F(MainWindow, FirstShowStartsTheTimerExitAndCloseStopIt) {
 }
 
 // The real modal box runs a nested event loop in which the timer keeps firing.
-TEST(MessageBoxShown, OneBoxAtATimeWhileTheTimerTicks) {
+TEST(FrmMain, ShowsOneBoxAtATimeWhileTheTimerTicks) {
     QPointer<frmMain> window = new frmMain;
     window->show();
-    window->txtStepsPerTick()->setText("3000000000");  // a number beyond Long
-    window->cmdStartStop()->click();
-    window->tabMethod()->setCurrentIndex(1);
-    window->cmdStartStop()->click();
+    Find<QLineEdit>(*window, "txtStepsPerTick")->setText("3000000000");  // beyond Long
+    Find<QPushButton>(*window, "cmdStartStop")->click();
+    Find<QTabWidget>(*window, "tabMethod")->setCurrentIndex(1);
+    Find<QPushButton>(*window, "cmdStartStop")->click();
 
     QStringList prompts;
     int mostBoxes = 0;

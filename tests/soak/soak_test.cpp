@@ -1,3 +1,4 @@
+// The real window over 10^5 ticks of random use: the heap stays flat.
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,6 +19,7 @@
 #include "main_window/frm_main.h"
 #include "support/checked_desk.h"
 #include "support/test_seed.h"
+#include "support/window_test.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // From the sanitizer runtime, which GCC ships without a header for it.
@@ -49,42 +51,52 @@ std::int64_t HeapInUseKiB() {
 class WindowDesk : public CheckedDesk {
   public:
     WindowDesk(frmMain& window, FaultHandler onFault)
-        : CheckedDesk(std::move(onFault)), window_(window) {
+        : CheckedDesk(std::move(onFault)),
+          window_(window),
+          steps_(Find<QLineEdit>(window, "txtStepsPerTick")),
+          startStop_(Find<QPushButton>(window, "cmdStartStop")),
+          reset_(Find<QPushButton>(window, "cmdReset")),
+          tabs_(Find<QTabWidget>(window, "tabMethod")),
+          outputs_{Find<QPlainTextEdit>(window, Element("txtOutput", 1)),
+                   Find<QPlainTextEdit>(window, Element("txtOutput", 2))} {
         window_.SetMessageShower([this](const QString& /*prompt*/) { InsideBox(); });
     }
 
-    const CalculationController& Controller() const override { return window_.Controller(); }
+    bool Running(Long method) const override { return window_.Running(method); }
+    Long SelectedMethod() const override { return window_.SelectedMethod(); }
+    Quadrix& Generators(Long method) const override { return window_.Generators(method); }
 
   protected:
     View Seen() const override {
-        const auto shown = [this](Long method) {  // the field shows CR LF as one line break
-            return window_.txtOutput(method)->toPlainText().replace('\n', "\r\n").toStdString();
+        const auto shown = [](const QPlainTextEdit* field) {  // CR LF shows as one line break
+            return field->toPlainText().replace('\n', "\r\n").toStdString();
         };
-        return {window_.cmdStartStop()->text().toStdString(),
-                window_.txtStepsPerTick()->isReadOnly(),
-                {shown(1), shown(2)}};
+        return {startStop_->text().toStdString(),
+                steps_->isReadOnly(),
+                {shown(outputs_[0]), shown(outputs_[1])}};
     }
-    std::string StepsText() const override {
-        return window_.txtStepsPerTick()->text().toStdString();
-    }
+    std::string StepsText() const override { return steps_->text().toStdString(); }
     void Type(const std::string& text) override {
-        if (!window_.txtStepsPerTick()->isReadOnly()) {
-            window_.txtStepsPerTick()->setText(QString::fromStdString(text));
+        if (!steps_->isReadOnly()) {
+            steps_->setText(QString::fromStdString(text));
         }
     }
-    void PressStartStop() override { window_.cmdStartStop()->click(); }
-    void PressReset() override { window_.cmdReset()->click(); }
-    void PressTab(Long method) override {
-        window_.tabMethod()->setCurrentIndex(static_cast<int>(method - 1));
-    }
+    void PressStartStop() override { startStop_->click(); }
+    void PressReset() override { reset_->click(); }
+    void PressTab(Long method) override { tabs_->setCurrentIndex(TabPositionOf(MethodAt(method))); }
     void TimerTick() override { window_.tmrCalc_Timer(); }
 
   private:
     frmMain& window_;
+    QLineEdit* steps_;
+    QPushButton* startStop_;
+    QPushButton* reset_;
+    QTabWidget* tabs_;
+    std::array<QPlainTextEdit*, kMethodCount> outputs_;
 };
 
 // 100000 ticks (QUADRIX_SOAK_TICKS) with random actions between them.
-TEST(Soak, RandomActionsKeepTheWindowConsistentAndMemoryFlat) {
+TEST(FrmMainSoak, HeapStaysFlatOverLongRandomUse) {
     const char* ticksGiven = std::getenv("QUADRIX_SOAK_TICKS");
     const std::int64_t ticks = ticksGiven != nullptr ? std::stoll(ticksGiven) : 100000;
     const std::uint64_t seed = TestSeed();
@@ -96,24 +108,23 @@ TEST(Soak, RandomActionsKeepTheWindowConsistentAndMemoryFlat) {
     int faults = 0;
     QPointer<frmMain> window = new frmMain;
     window->show();
-    window->tmrCalc()->stop();  // the soak runs the ticks itself
+    Find<QTimer>(*window, "tmrCalc")->stop();  // the soak runs the ticks itself
     WindowDesk desk(*window, [&](const std::string& fault) {
         ++faults;
         ADD_FAILURE() << fault << " (seed " << seed << ", tick " << tick << ")";
     });
-    const CalculationController& controller = desk.Controller();
     static const std::array<const char*, 10> kOddSteps = {"",  "abc", "2,5", "2.5",        "-3",
                                                           "0", " 2 ", "1e0", "2147483648", "30"};
     std::int64_t warmHeapKiB = HeapInUseKiB();
     for (; tick < ticks && faults == 0; ++tick) {
         // Now and then an action; a method is started more readily than stopped.
         const int roll = uniform(0, 999);
-        const bool selectedRuns = controller.Running(controller.SelectedMethod());
+        const bool selectedRuns = desk.Running(desk.SelectedMethod());
         if (roll < 15) {
             const bool odd = uniform(0, 6) == 0;
             desk.TypeSteps(odd ? kOddSteps.at(static_cast<std::size_t>(uniform(0, 9)))
-                               : std::to_string(controller.SelectedMethod() == 1 ? uniform(1, 2000)
-                                                                                 : uniform(0, 3)));
+                               : std::to_string(desk.SelectedMethod() == 1 ? uniform(1, 2000)
+                                                                           : uniform(0, 3)));
         } else if (roll < (selectedRuns ? 20 : 45)) {
             desk.ClickStartStop();
         } else if (roll < 53) {
@@ -122,12 +133,12 @@ TEST(Soak, RandomActionsKeepTheWindowConsistentAndMemoryFlat) {
             desk.SelectTab(uniform(1, 2));
         }
         // Stripes grown too many for a cheap tick are reset, or stopped.
-        const Long selected = controller.SelectedMethod();
+        const Long selected = desk.SelectedMethod();
         desk.SelectTab(2);
-        if (desk.NextTickCost() > kTickBudget && controller.Running(2)) {
+        if (desk.NextTickCost() > kTickBudget && desk.Running(2)) {
             desk.ClickReset();
         }
-        if (desk.NextTickCost() > kTickBudget && controller.Running(2)) {
+        if (desk.NextTickCost() > kTickBudget && desk.Running(2)) {
             desk.ClickStartStop();
         }
         desk.SelectTab(selected);

@@ -1,5 +1,7 @@
+// Start-up and shutdown: one window, counted, released when the count reaches 0.
 #include "startup/mod_main.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,11 +17,12 @@
 #include <vector>
 
 #include "runtime/errors.h"
+#include "support/window_test.h"
 
 namespace quadrix::testing {
 namespace {
 
-class ModMain : public ::testing::Test {
+class ModMainTest : public ::testing::Test {
   protected:
     void TearDown() override {
         if (!modMain::MainWindowRef.isNull()) {
@@ -35,10 +38,10 @@ class ModMain : public ::testing::Test {
         QTimer::singleShot(0, [&end] {
             modMain::Main();
             frmMain& window = *modMain::MainWindowRef;
-            window.txtStepsPerTick()->setText("5");
-            window.cmdStartStop()->click();
-            window.tabMethod()->setCurrentIndex(1);
-            window.cmdStartStop()->click();
+            Find<QLineEdit>(window, "txtStepsPerTick")->setText("5");
+            Find<QPushButton>(window, "cmdStartStop")->click();
+            Find<QTabWidget>(window, "tabMethod")->setCurrentIndex(1);
+            Find<QPushButton>(window, "cmdStartStop")->click();
             EXPECT_TRUE(window.Running(1) && window.Running(2));
             end(window);
         });
@@ -49,7 +52,7 @@ class ModMain : public ::testing::Test {
     }
 };
 
-TEST_F(ModMain, MainShowsTheWindowCreatedOnceThatGoesOnlyWhenTheCountReachesZero) {
+TEST_F(ModMainTest, WindowGoesOnlyWhenTheCountReachesZero) {
     QPointer<frmMain> window = &modMain::MainWindow();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(modMain::OpenWindowCount, 0);
@@ -69,14 +72,14 @@ TEST_F(ModMain, MainShowsTheWindowCreatedOnceThatGoesOnlyWhenTheCountReachesZero
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(ModMain, TrackWindowCountIsOverflowChecked) {
+TEST_F(ModMainTest, TrackWindowCountIsOverflowChecked) {
     modMain::OpenWindowCount = std::numeric_limits<Long>::max();
     EXPECT_THROW(modMain::TrackWindow(false), Overflow);
 }
 
-TEST_F(ModMain, ExitFromTheMenuOrTheFrameWhileBothMethodsRunEndsWithStatusZero) {
+TEST_F(ModMainTest, ExitWhileBothMethodsRunEndsWithStatusZero) {
     const std::vector<std::pair<std::function<void(frmMain&)>, Long>> ways = {
-        {[](frmMain& window) { window.mnuFileExit()->trigger(); }, 0},
+        {[](frmMain& window) { Find<QAction>(window, "mnuFileExit")->trigger(); }, 0},
         // The frame's close button bypasses the count; the window is unloaded all the same.
         {[](frmMain& window) { window.windowHandle()->close(); }, 1}};
     for (const auto& [endProgram, countAfter] : ways) {

@@ -1,3 +1,4 @@
+// Drives a window and its controller as a user would and checks what must hold after each action.
 #include "support/checked_desk.h"
 
 #include <algorithm>
@@ -16,14 +17,15 @@ std::int64_t CheckedDesk::NextTickCost() const {
     } catch (const Error&) {
         return 0;  // the tick fails before any step
     }
-    const CalculationController& controller = Controller();
     constexpr std::int64_t kMaxLong = std::numeric_limits<Long>::max();
+    constexpr Long kShooting = IndexOf(Method::kShooting);
+    constexpr Long kStripes = IndexOf(Method::kStripes);
     std::int64_t cost = 0;
-    if (controller.Running(1) && steps > 0) {
-        cost += std::min<std::int64_t>(steps, kMaxLong - controller.Generators(1).Count());
+    if (Running(kShooting) && steps > 0) {
+        cost += std::min<std::int64_t>(steps, kMaxLong - Generators(kShooting).Count());
     }
-    if (controller.Running(2)) {
-        std::int64_t stripes = controller.Generators(2).Count();
+    if (Running(kStripes)) {
+        std::int64_t stripes = Generators(kStripes).Count();
         for (Long step = 0; step < steps && stripes <= kMaxLong; ++step) {
             stripes *= 2;
         }
@@ -46,11 +48,10 @@ void CheckedDesk::InsideBox() {
 }
 
 CheckedDesk::Moment CheckedDesk::Now() const {
-    const CalculationController& controller = Controller();
-    Moment moment{Seen(), {}, {}, controller.SelectedMethod()};
-    for (std::size_t slot = 0; slot < 2; ++slot) {
-        moment.running[slot] = controller.Running(static_cast<Long>(slot + 1));
-        moment.counts[slot] = controller.Generators(static_cast<Long>(slot + 1)).Count();
+    Moment moment{Seen(), {}, {}, SelectedMethod()};
+    for (const Method method : kMethods) {
+        moment.running[SlotOf(method)] = Running(IndexOf(method));
+        moment.counts[SlotOf(method)] = Generators(IndexOf(method)).Count();
     }
     return moment;
 }
@@ -59,10 +60,11 @@ void CheckedDesk::Act(Action action, const std::function<void()>& act) {
     const Moment before = Now();
     act();
     const Moment after = Now();
-    const auto selected = static_cast<std::size_t>(before.selected - 1);
+    const std::size_t selected = SlotOf(MethodAt(before.selected));
     bool failed = false;  // a failing method abandons the rest of its tick
-    for (std::size_t slot = 0; slot < 2; ++slot) {
-        const std::string method = "method " + std::to_string(slot + 1);
+    for (const Method each : kMethods) {
+        const std::size_t slot = SlotOf(each);
+        const std::string method = "method " + std::to_string(IndexOf(each));
         const bool clicked = action == Action::kStartStop && slot == selected;
         const bool started = after.running[slot] && !before.running[slot];
         const bool stopped = !after.running[slot] && before.running[slot];
@@ -72,8 +74,7 @@ void CheckedDesk::Act(Action action, const std::function<void()>& act) {
         if (action == Action::kTick && before.running[slot] && !failed) {
             failed = stopped;
             if (!failed) {
-                shownTexts_[slot] =
-                    Controller().Generators(static_cast<Long>(slot + 1)).StateDescr();
+                shownTexts_[slot] = Generators(IndexOf(each)).StateDescr();
             }
         }
         if (after.view.outputs[slot] != shownTexts_[slot]) {
@@ -81,7 +82,7 @@ void CheckedDesk::Act(Action action, const std::function<void()>& act) {
                      shownTexts_[slot] + "'");
         }
         const bool reset = action == Action::kReset && slot == selected;
-        const Long initial = slot == 0 ? 0 : QuadrixStripe::kInitialCount;
+        const Long initial = each == Method::kShooting ? 0 : QuadrixStripe::kInitialCount;
         if (reset ? after.counts[slot] != initial : after.counts[slot] < before.counts[slot]) {
             onFault_(method + " went back from " + std::to_string(before.counts[slot]) + " to " +
                      std::to_string(after.counts[slot]));

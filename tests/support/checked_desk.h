@@ -1,3 +1,4 @@
+// Drives a window and its controller as a user would and checks what must hold after each action.
 #pragma once
 
 #include <array>
@@ -5,7 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "main_window/controller/calculation_controller.h"
+#include "controller/method.h"
+#include "estimators/quadrix.h"
+#include "runtime/long_arithmetic.h"
 
 namespace quadrix::testing {
 
@@ -40,14 +43,18 @@ class CheckedDesk {
 
     // Shots fired plus stripes summed by the next tick, up to where it stops.
     std::int64_t NextTickCost() const;
-    virtual const CalculationController& Controller() const = 0;
+
+    // The window's own members, by the method's 1-based index.
+    virtual bool Running(Long method) const = 0;
+    virtual Long SelectedMethod() const = 0;
+    virtual Quadrix& Generators(Long method) const = 0;
 
   protected:
     // What the user sees: the window's texts, lines joined by CR LF.
     struct View {
         std::string caption;
         bool locked = false;
-        std::array<std::string, 2> outputs;
+        std::array<std::string, kMethodCount> outputs;
         bool operator==(const View&) const = default;
     };
 
@@ -65,8 +72,8 @@ class CheckedDesk {
   private:
     struct Moment {
         View view;
-        std::array<bool, 2> running{};
-        std::array<Long, 2> counts{};
+        std::array<bool, kMethodCount> running{};
+        std::array<Long, kMethodCount> counts{};
         Long selected = 0;
         bool operator==(const Moment&) const = default;
     };
@@ -77,7 +84,7 @@ class CheckedDesk {
 
     FaultHandler onFault_;
     bool showsStop_ = false;
-    std::array<std::string, 2> shownTexts_;
+    std::array<std::string, kMethodCount> shownTexts_;
     int openBoxes_ = 0;
 };
 

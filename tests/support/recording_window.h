@@ -1,3 +1,4 @@
+// A window without widgets for the controller: it records every call made on it.
 #pragma once
 
 #include <algorithm>
@@ -6,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "main_window/controller/calculation_window.h"
+#include "controller/calculation_window.h"
 
 namespace quadrix::testing {
 
@@ -24,14 +25,16 @@ class RecordingWindow : public CalculationWindow {
         log.push_back("caption " + text);
     }
     // Logs the line that holds the count ("ShootCount: 10", "Count:      16").
-    void SetOutputText(Long method, const std::string& text) override {
-        outputs.at(static_cast<std::size_t>(method - 1)) = text;
+    void SetOutputText(Method method, const std::string& text) override {
+        outputs.at(SlotOf(method)) = text;
         const std::size_t count = text.find("Count:");
         const std::size_t line = text.rfind('\n', count) + 1;
-        log.push_back("out" + std::to_string(method) + " " +
+        log.push_back("out" + std::to_string(IndexOf(method)) + " " +
                       text.substr(line, text.find('\r', count) - line));
     }
-    void BringPageToFront(Long method) override { log.push_back("front" + std::to_string(method)); }
+    void BringPageToFront(Method method) override {
+        log.push_back("front" + std::to_string(IndexOf(method)));
+    }
     Long SelectedTabIndex() const override { return tab; }
     // The log keeps a prompt's first line, `prompts` the whole of it.
     void ShowMessage(const std::string& prompt) override {
@@ -43,19 +46,21 @@ class RecordingWindow : public CalculationWindow {
         }
         --openBoxes;
     }
-    void ShowState(Long method, const EstimatorState& state) override {
+    void ShowState(Method method, const EstimatorState& state) override {
         const auto* shots = std::get_if<ShootState>(&state);
         const Long count =
             shots != nullptr ? shots->shootCount : std::get<StripeState>(state).count;
-        log.push_back("draw" + std::to_string(method) + " " + std::to_string(count));
+        log.push_back("draw" + std::to_string(IndexOf(method)) + " " + std::to_string(count));
     }
-    void ForgetRun(Long method) override { log.push_back("forget" + std::to_string(method)); }
+    void ForgetRun(Method method) override {
+        log.push_back("forget" + std::to_string(IndexOf(method)));
+    }
 
     std::string steps = "Steps per Tick (100 ms)";
     Long tab = 1;
     std::string caption = "&Start";
     bool locked = false;
-    std::array<std::string, 2> outputs;
+    std::array<std::string, kMethodCount> outputs;
     std::vector<std::string> log;
     std::vector<std::string> prompts;
     std::function<void()> insideBox;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "estimators/shoot_state.h"
-#include "main_window/panel_models/convergence_plot.h"
-#include "main_window/panel_models/method_run.h"
+#include "panel_models/convergence_plot.h"
+#include "panel_models/method_run.h"
 #include "runtime/long_arithmetic.h"
 
 namespace quadrix {

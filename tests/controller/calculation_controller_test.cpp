@@ -1,3 +1,6 @@
+// The calculation controller against a window without widgets.
+#include "controller/calculation_controller.h"
+
 #include <gtest/gtest.h>
 
 #include <exception>
@@ -6,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "controller/tick_error_prompt.h"
 #include "estimators/quadrix_shoot.h"
 #include "estimators/quadrix_stripe.h"
-#include "main_window/controller/calculation_controller.h"
 #include "runtime/errors.h"
 #include "support/recording_window.h"
 
@@ -107,7 +110,7 @@ const Case kCases[] = {
      false, false},
 };
 
-TEST(Controller, ActionsGiveTheirCallsAndRunningFlags) {
+TEST(CalculationController, ActionsGiveTheirCallsAndRunningFlags) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.actions);
         Session session;
@@ -136,41 +139,38 @@ struct FailingEstimator : QuadrixStripe {
     std::exception_ptr atState;
 };
 
+// The prompt for an error from the given stage of the method's tick.
+std::string PromptFor(Long method, TickStage stage, const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const Error& raised) {
+        return TickErrorPrompt(MethodAt(method), stage, raised);
+    }
+}
+
 struct ErrorCase {
     Long method;
     const char* steps;
     std::exception_ptr atStep;
     std::exception_ptr atState;
-    const char* prompt;
+    TickStage stage;
+    std::exception_ptr shown;
 };
 
 const ErrorCase kErrorCases[] = {
-    {2, "1", std::make_exception_ptr(Overflow()), nullptr,
-     "Overflow\n\nPi per stripe stopped: the number of stripes cannot double beyond "
-     "1073741824.\nPress Reset to start again from 4 stripes."},
-    {1, "1", std::make_exception_ptr(Overflow()), nullptr,
-     "Overflow\n\nPi per shoot stopped: the shots cannot go past 2147483647.\nPress Reset to "
-     "start again from no shots."},
-    {1, "1", nullptr, std::make_exception_ptr(Overflow()),
-     "Overflow\n\nPi per shoot stopped: the hits times 4 no longer fit a Long (after about 684 "
-     "million shots).\nPress Reset to start again from no shots."},
-    {2, "-2147483649", nullptr, nullptr,
-     "Overflow\n\nPi per stripe stopped: the steps per tick spell a number beyond "
-     "-2147483648..2147483647.\nFix the steps per tick, then press Start."},
-    {1, "x", nullptr, nullptr,
-     "Type mismatch\n\nPi per shoot stopped: the steps per tick no longer spell a number.\nFix "
-     "the steps per tick, then press Start."},
-    {1, "0", nullptr, std::make_exception_ptr(InvalidOperation()),
-     "Invalid floating-point operation\n\nPi per shoot stopped: it has no estimate yet (0/0): "
-     "it was stepped by 0 or fewer shots before its first shot.\nEnter a positive number of "
-     "steps per tick, then press Start."},
-    {2, "1", nullptr, std::make_exception_ptr(DivisionByZero()),
-     "Division by zero\n\nPi per stripe stopped. Press Reset to start it again."},
+    {2, "1", std::make_exception_ptr(Overflow()), nullptr, TickStage::kStep,
+     std::make_exception_ptr(Overflow())},
+    {1, "1", nullptr, std::make_exception_ptr(InvalidOperation()), TickStage::kState,
+     std::make_exception_ptr(InvalidOperation())},
+    {2, "-2147483649", nullptr, nullptr, TickStage::kReadSteps,
+     std::make_exception_ptr(Overflow())},
+    {1, "x", nullptr, nullptr, TickStage::kReadSteps, std::make_exception_ptr(ConversionError())},
 };
 
-TEST(Controller, ATickErrorSaysWhichMethodStoppedWhyAndWhatToDo) {
+TEST(CalculationController, ATickErrorStopsTheMethodWithThePromptForItsStage) {
     for (const ErrorCase& c : kErrorCases) {
-        SCOPED_TRACE(c.prompt);
+        const std::string prompt = PromptFor(c.method, c.stage, c.shown);
+        SCOPED_TRACE(prompt);
         auto failing = std::make_unique<FailingEstimator>();
         failing->atStep = c.atStep;
         failing->atState = c.atState;
@@ -179,7 +179,7 @@ TEST(Controller, ATickErrorSaysWhichMethodStoppedWhyAndWhatToDo) {
                                         : Session(std::move(other), std::move(failing));
         session.window.steps = "1";
         session.Run("tab=" + std::to_string(c.method) + " start steps=" + c.steps + " tick");
-        EXPECT_EQ(session.window.prompts, std::vector<std::string>{c.prompt});
+        EXPECT_EQ(session.window.prompts, std::vector<std::string>{prompt});
         EXPECT_FALSE(session.controller.Running(c.method));
     }
 }

@@ -13,13 +13,13 @@
 
 #include "estimators/quadrix_shoot.h"
 #include "estimators/quadrix_stripe.h"
-#include "main_window/panel_models/convergence_plot.h"
-#include "main_window/panel_models/counter_sequence_reader.h"
-#include "main_window/panel_models/decimal_digits.h"
-#include "main_window/panel_models/interval_caption.h"
-#include "main_window/panel_models/shoot_panel_model.h"
-#include "main_window/panel_models/stripe_panel_model.h"
-#include "main_window/panel_models/wilson_interval.h"
+#include "panel_models/convergence_plot.h"
+#include "panel_models/counter_sequence_reader.h"
+#include "panel_models/decimal_digits.h"
+#include "panel_models/interval_caption.h"
+#include "panel_models/shoot_panel_model.h"
+#include "panel_models/stripe_panel_model.h"
+#include "panel_models/wilson_interval.h"
 #include "runtime/counter_random_sequence.h"
 
 namespace quadrix {

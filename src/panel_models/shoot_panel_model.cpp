@@ -1,4 +1,4 @@
-#include "main_window/panel_models/shoot_panel_model.h"
+#include "panel_models/shoot_panel_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,9 +6,9 @@
 #include <numbers>
 
 #include "estimators/shot.h"
-#include "main_window/panel_models/counter_sequence_reader.h"
-#include "main_window/panel_models/interval_caption.h"
-#include "main_window/panel_models/wilson_interval.h"
+#include "panel_models/counter_sequence_reader.h"
+#include "panel_models/interval_caption.h"
+#include "panel_models/wilson_interval.h"
 #include "runtime/number_text.h"
 
 namespace quadrix {

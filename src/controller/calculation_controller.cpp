@@ -1,6 +1,6 @@
-#include "main_window/controller/calculation_controller.h"
+// The calculation control behind the window: ticks, Start/Stop, Reset and tab selection.
+#include "controller/calculation_controller.h"
 
-#include <stdexcept>
 #include <utility>
 
 #include "estimators/quadrix_shoot.h"
@@ -25,24 +25,24 @@ void CalculationController::Tick() {
     if (messageOpen_) {
         return;
     }
-    for (Long method = 1; method <= kMethodCount; ++method) {
-        if (!Running(method)) {
+    for (const Method method : kMethods) {
+        if (!running_[SlotOf(method)]) {
             continue;
         }
-        auto stage = TickErrorPrompt::Stage::kReadSteps;
+        auto stage = TickStage::kReadSteps;
         try {
             StepAndShow(method, stage);
         } catch (const Error& error) {
             // Stopped first, so that the failure shows once and not at every tick.
             StopAfterError(method);
-            ShowMessage(TickErrorPrompt::Text(method, stage, error));
+            ShowMessage(TickErrorPrompt(method, stage, error));
             return;
         }
     }
 }
 
 void CalculationController::StartStop() {
-    const std::size_t slot = Slot(selectedMethod_);
+    const std::size_t slot = SlotOf(MethodAt(selectedMethod_));
     if (!running_[slot] && !IsNumeric(window_.StepsText())) {
         ShowMessage(kInvalidStepsPrompt);
         return;
@@ -52,38 +52,39 @@ void CalculationController::StartStop() {
 }
 
 void CalculationController::Reset() {
-    Generators(selectedMethod_).Reset();
+    const Method method = MethodAt(selectedMethod_);
+    generators_[SlotOf(method)]->Reset();
     // Like the output field, the drawing keeps the old run until the next tick.
-    window_.ForgetRun(selectedMethod_);
+    window_.ForgetRun(method);
 }
 
 void CalculationController::SelectTab() {
     selectedMethod_ = window_.SelectedTabIndex();
-    window_.BringPageToFront(selectedMethod_);
+    window_.BringPageToFront(MethodAt(selectedMethod_));
 }
 
 bool CalculationController::Running(Long method) const {
-    return running_[Slot(method)];
+    return running_[SlotOf(MethodAt(method))];
 }
 
 Quadrix& CalculationController::Generators(Long method) const {
-    return *generators_[Slot(method)];
+    return *generators_[SlotOf(MethodAt(method))];
 }
 
-void CalculationController::StepAndShow(Long method, TickErrorPrompt::Stage& stage) {
-    Quadrix& generator = Generators(method);
+void CalculationController::StepAndShow(Method method, TickStage& stage) {
+    Quadrix& generator = *generators_[SlotOf(method)];
     const Long steps = TextToLong(window_.StepsText());
-    stage = TickErrorPrompt::Stage::kStep;
+    stage = TickStage::kStep;
     generator.DoStep(steps);
-    stage = TickErrorPrompt::Stage::kState;
+    stage = TickStage::kState;
     const EstimatorState state = generator.State();
     window_.SetOutputText(method, StateText::Describe(state));
     window_.ShowState(method, state);
 }
 
-void CalculationController::StopAfterError(Long method) {
-    running_[Slot(method)] = false;
-    if (method == selectedMethod_) {
+void CalculationController::StopAfterError(Method method) {
+    running_[SlotOf(method)] = false;
+    if (IndexOf(method) == selectedMethod_) {
         ShowStartStopState(false);
     }
 }
@@ -102,13 +103,6 @@ void CalculationController::ShowMessage(const std::string& prompt) {
         throw;
     }
     messageOpen_ = false;
-}
-
-std::size_t CalculationController::Slot(Long method) {
-    if (method < 1 || method > kMethodCount) {
-        throw std::out_of_range("method index outside 1.." + std::to_string(kMethodCount));
-    }
-    return static_cast<std::size_t>(method - 1);
 }
 
 }  // namespace quadrix

@@ -1,49 +1,33 @@
-#include "main_window/controller/tick_error_prompt.h"
-
-#include "main_window/controller/calculation_window.h"
+// The message that tells why a tick stopped a method and what to do about it.
+#include "controller/tick_error_prompt.h"
 
 namespace quadrix {
 namespace {
 
-constexpr Long kShooting = 1;
-
 const char* const kFixSteps = "Fix the steps per tick, then press Start.";
 const char* const kResetShooting = "Press Reset to start again from no shots.";
 
-std::string MethodName(Long method) {
-    return kMethodNames.at(static_cast<std::size_t>(method - 1));
-}
-
-}  // namespace
-
-std::string TickErrorPrompt::Text(Long method, Stage stage, const Error& error) {
-    const std::string explanation = Explanation(method, stage, error);
-    std::string text = error.what();
-    text += "\n\n" + MethodName(method) + " stopped";
-    text += explanation.empty() ? ". Press Reset to start it again." : ": " + explanation;
-    return text;
-}
-
-std::string TickErrorPrompt::Explanation(Long method, Stage stage, const Error& error) {
+// Why the method stopped and what to do, or empty for a cause without words of its own.
+std::string Explanation(Method method, TickStage stage, const Error& error) {
     const bool overflow = dynamic_cast<const Overflow*>(&error) != nullptr;
     switch (stage) {
-        case Stage::kReadSteps:
+        case TickStage::kReadSteps:
             if (overflow) {
                 return "the steps per tick spell a number beyond -2147483648..2147483647.\n" +
                        std::string(kFixSteps);
             }
             return "the steps per tick no longer spell a number.\n" + std::string(kFixSteps);
-        case Stage::kStep:
+        case TickStage::kStep:
             if (!overflow) {
                 return {};
             }
-            if (method == kShooting) {
+            if (method == Method::kShooting) {
                 return "the shots cannot go past 2147483647.\n" + std::string(kResetShooting);
             }
             return "the number of stripes cannot double beyond 1073741824.\n"
                    "Press Reset to start again from 4 stripes.";
-        case Stage::kState:
-            if (method != kShooting) {
+        case TickStage::kState:
+            if (method != Method::kShooting) {
                 return {};
             }
             if (overflow) {
@@ -58,6 +42,16 @@ std::string TickErrorPrompt::Explanation(Long method, Stage stage, const Error& 
             return {};
     }
     return {};
+}
+
+}  // namespace
+
+std::string TickErrorPrompt(Method method, TickStage stage, const Error& error) {
+    const std::string explanation = Explanation(method, stage, error);
+    std::string text = error.what();
+    text += "\n\n" + std::string(MethodName(method)) + " stopped";
+    text += explanation.empty() ? ". Press Reset to start it again." : ": " + explanation;
+    return text;
 }
 
 }  // namespace quadrix

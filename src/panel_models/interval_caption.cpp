@@ -1,8 +1,8 @@
-#include "main_window/panel_models/interval_caption.h"
+#include "panel_models/interval_caption.h"
 
 #include <algorithm>
 
-#include "main_window/panel_models/decimal_digits.h"
+#include "panel_models/decimal_digits.h"
 
 namespace quadrix {
 namespace {

@@ -1,4 +1,4 @@
-#include "main_window/panel_models/wilson_interval.h"
+#include "panel_models/wilson_interval.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,18 +1,15 @@
+// What the calculation controller needs of its window, and nothing more.
 #pragma once
 
-#include <array>
 #include <string>
 
+#include "controller/method.h"
 #include "estimators/estimator_state.h"
 #include "runtime/long_arithmetic.h"
 
 namespace quadrix {
 
-// The methods' names, by index - 1, as their tabs show them.
-inline constexpr std::array<const char*, 2> kMethodNames = {"Pi per shoot", "Pi per stripe"};
-
 // What the calculation controller needs of its window, and nothing more.
-// Methods are addressed by their 1-based index, like the tabs.
 class CalculationWindow {
   public:
     virtual ~CalculationWindow() = default;
@@ -24,18 +21,18 @@ class CalculationWindow {
     // The caption of the Start/Stop button; "&" marks the access key.
     virtual void SetStartStopCaption(const std::string& caption) = 0;
     // Replaces the text of the method's output field.
-    virtual void SetOutputText(Long method, const std::string& text) = 0;
+    virtual void SetOutputText(Method method, const std::string& text) = 0;
     // Brings the method's panel and then its output field to the front.
-    virtual void BringPageToFront(Long method) = 0;
+    virtual void BringPageToFront(Method method) = 0;
     // The 1-based index of the selected tab.
     virtual Long SelectedTabIndex() const = 0;
     // A modal message with one OK button; returns when the user has closed it.
     virtual void ShowMessage(const std::string& prompt) = 0;
 
     // The method's drawing takes the state its output field has just been given.
-    virtual void ShowState(Long method, const EstimatorState& state) = 0;
+    virtual void ShowState(Method method, const EstimatorState& state) = 0;
     // The method was reset; its drawing keeps the old run until the next state.
-    virtual void ForgetRun(Long method) = 0;
+    virtual void ForgetRun(Method method) = 0;
 };
 
 }  // namespace quadrix

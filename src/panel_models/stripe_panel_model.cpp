@@ -1,4 +1,4 @@
-#include "main_window/panel_models/stripe_panel_model.h"
+#include "panel_models/stripe_panel_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "estimators/stripe_height.h"
-#include "main_window/panel_models/interval_caption.h"
+#include "panel_models/interval_caption.h"
 #include "runtime/number_text.h"
 
 namespace quadrix {

@@ -1,12 +1,14 @@
+// The calculation control behind the window: ticks, Start/Stop, Reset and tab selection.
 #pragma once
 
 #include <array>
 #include <memory>
 #include <string>
 
+#include "controller/calculation_window.h"
+#include "controller/method.h"
+#include "controller/tick_error_prompt.h"
 #include "estimators/quadrix.h"
-#include "main_window/controller/calculation_window.h"
-#include "main_window/controller/tick_error_prompt.h"
 #include "runtime/long_arithmetic.h"
 
 namespace quadrix {
@@ -21,7 +23,6 @@ namespace quadrix {
 // can follow.
 class CalculationController {
   public:
-    static constexpr Long kMethodCount = 2;
     static constexpr const char* kStartCaption = "&Start";
     static constexpr const char* kStopCaption = "&Stop";
     static constexpr const char* kInvalidStepsPrompt = "No valid steps per tick!";
@@ -41,19 +42,18 @@ class CalculationController {
     // A tab was selected.
     void SelectTab();
 
+    // By the method's 1-based index; outside 1..2 a bounds error.
     bool Running(Long method) const;
+    // 0 until the window's load sequence selects the first tab.
     Long SelectedMethod() const { return selectedMethod_; }
     Quadrix& Generators(Long method) const;
-    bool IsMessageOpen() const { return messageOpen_; }
 
   private:
     // Notes in `stage` how far it came, for the message should it fail.
-    void StepAndShow(Long method, TickErrorPrompt::Stage& stage);
-    void StopAfterError(Long method);
+    void StepAndShow(Method method, TickStage& stage);
+    void StopAfterError(Method method);
     void ShowStartStopState(bool running);
     void ShowMessage(const std::string& prompt);
-
-    static std::size_t Slot(Long method);
 
     CalculationWindow& window_;
     std::array<bool, kMethodCount> running_{};

@@ -1,4 +1,4 @@
-#include "main_window/panel_models/method_run.h"
+#include "panel_models/method_run.h"
 
 #include <numbers>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_window/panel_models/convergence_plot.h"
+#include "panel_models/convergence_plot.h"
 #include "runtime/long_arithmetic.h"
 
 namespace quadrix {

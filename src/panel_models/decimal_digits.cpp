@@ -1,4 +1,4 @@
-#include "main_window/panel_models/decimal_digits.h"
+#include "panel_models/decimal_digits.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "main_window/panel_models/counter_sequence_reader.h"
+#include "panel_models/counter_sequence_reader.h"
 
 #include "runtime/counter_random_sequence.h"
 

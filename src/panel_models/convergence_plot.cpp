@@ -1,4 +1,4 @@
-#include "main_window/panel_models/convergence_plot.h"
+#include "panel_models/convergence_plot.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
-// Fuzzes the calculation controller on a window without widgets; CheckedDesk checks
-// every action. One byte per action (any other byte is one by its value):
+// Fuzzes the calculation controller through CheckedDesk, which checks every action.
+// One byte per action (any other byte is one by its value):
 //   t<text>;  types up to ";" or 24 bytes; bytes from 0x80 stand for non-ASCII lookalikes
 //   s  Start/Stop   r  Reset   1, 2  selects that tab   .  tick (skipped past 2^16 shots + stripes)
 #include <array>
@@ -8,10 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "controller/calculation_controller.h"
 #include "fuzz_input.h"
 #include "support/checked_desk.h"
-#include "support/recording_window.h"
 
 namespace quadrix::fuzzing {
 namespace {
@@ -22,38 +20,6 @@ constexpr std::size_t kLongestText = 24;
 // a umlaut, no-break space, Arabic-Indic three, minus sign, fullwidth one, Arabic separator
 constexpr std::array<std::string_view, 6> kLookalikes = {"\u00e4", "\u00a0", "\u0663",
                                                          "\u2212", "\uff11", "\u066b"};
-
-class FakeDesk : public testing::CheckedDesk {
-  public:
-    explicit FakeDesk(FaultHandler onFault) : CheckedDesk(std::move(onFault)) {
-        window_.insideBox = [this] { InsideBox(); };
-        controller_.SelectTab();
-    }
-
-    bool Running(Long method) const override { return controller_.Running(method); }
-    Long SelectedMethod() const override { return controller_.SelectedMethod(); }
-    Quadrix& Generators(Long method) const override { return controller_.Generators(method); }
-
-  protected:
-    View Seen() const override { return {window_.caption, window_.locked, window_.outputs}; }
-    std::string StepsText() const override { return window_.steps; }
-    void Type(const std::string& text) override {
-        if (!window_.locked) {
-            window_.steps = text;
-        }
-    }
-    void PressStartStop() override { controller_.StartStop(); }
-    void PressReset() override { controller_.Reset(); }
-    void PressTab(Long method) override {
-        window_.tab = method;
-        controller_.SelectTab();
-    }
-    void TimerTick() override { controller_.Tick(); }
-
-  private:
-    testing::RecordingWindow window_;
-    CalculationController controller_{window_};
-};
 
 std::string TakeTypedText(FuzzInput& input) {
     std::string text;
@@ -71,7 +37,7 @@ std::string TakeTypedText(FuzzInput& input) {
     return text;
 }
 
-void PerformNextAction(FakeDesk& desk, FuzzInput& input) {
+void PerformNextAction(testing::CheckedDesk& desk, FuzzInput& input) {
     static constexpr std::string_view kActions = "tsr12.";
     const std::uint8_t byte = input.TakeByte();
     char action = static_cast<char>(byte);
@@ -96,7 +62,8 @@ void PerformNextAction(FakeDesk& desk, FuzzInput& input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quadrix::fuzzing;
-    FakeDesk desk([](const std::string& fault) {
+    using quadrix::testing::CheckedDesk;
+    CheckedDesk desk([](const std::string& fault) {
         Check(false, "the controller keeps what must hold", Escaped(fault));
     });
     FuzzInput input(data, size);

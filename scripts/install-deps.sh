@@ -7,8 +7,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    libhwy-dev librandom123-dev
+    libgtest-dev libbenchmark-dev
+    libhwy-dev
     xvfb xauth x11-utils xdotool
     locales
     clang-14 clang-tidy-14 libclang-rt-14-dev

@@ -1,4 +1,4 @@
-// Drives a window and its controller as a user would and checks what must hold after each action.
+// Drives the calculation controller as its user would and checks what must hold after each action.
 #include "support/checked_desk.h"
 
 #include <algorithm>
@@ -10,10 +10,38 @@
 
 namespace quadrix::testing {
 
+CheckedDesk::CheckedDesk(FaultHandler onFault) : onFault_(std::move(onFault)) {
+    window_.insideBox = [this] { InsideBox(); };
+    controller_.SelectTab();
+}
+
+void CheckedDesk::TypeSteps(const std::string& text) {
+    Act(Action::kOther, [&] { window_.steps = window_.locked ? window_.steps : text; });
+}
+
+void CheckedDesk::ClickStartStop() {
+    Act(Action::kStartStop, [&] { controller_.StartStop(); });
+}
+
+void CheckedDesk::ClickReset() {
+    Act(Action::kReset, [&] { controller_.Reset(); });
+}
+
+void CheckedDesk::SelectTab(Long method) {
+    Act(Action::kOther, [&] {
+        window_.tab = method;
+        controller_.SelectTab();
+    });
+}
+
+void CheckedDesk::Tick() {
+    Act(Action::kTick, [&] { controller_.Tick(); });
+}
+
 std::int64_t CheckedDesk::NextTickCost() const {
     Long steps = 0;
     try {
-        steps = TextToLong(StepsText());
+        steps = TextToLong(window_.steps);
     } catch (const Error&) {
         return 0;  // the tick fails before any step
     }
@@ -21,11 +49,11 @@ std::int64_t CheckedDesk::NextTickCost() const {
     constexpr Long kShooting = IndexOf(Method::kShooting);
     constexpr Long kStripes = IndexOf(Method::kStripes);
     std::int64_t cost = 0;
-    if (Running(kShooting) && steps > 0) {
-        cost += std::min<std::int64_t>(steps, kMaxLong - Generators(kShooting).Count());
+    if (controller_.Running(kShooting) && steps > 0) {
+        cost += std::min<std::int64_t>(steps, kMaxLong - controller_.Generators(kShooting).Count());
     }
-    if (Running(kStripes)) {
-        std::int64_t stripes = Generators(kStripes).Count();
+    if (controller_.Running(kStripes)) {
+        std::int64_t stripes = controller_.Generators(kStripes).Count();
         for (Long step = 0; step < steps && stripes <= kMaxLong; ++step) {
             stripes *= 2;
         }
@@ -39,7 +67,7 @@ void CheckedDesk::InsideBox() {
         onFault_("a second message box opened over the first");
     }
     const Moment before = Now();
-    TimerTick();
+    controller_.Tick();
     const Moment after = Now();
     if (!(after == before)) {
         onFault_("a tick while a box was open changed the window or a method");
@@ -48,10 +76,11 @@ void CheckedDesk::InsideBox() {
 }
 
 CheckedDesk::Moment CheckedDesk::Now() const {
-    Moment moment{Seen(), {}, {}, SelectedMethod()};
+    Moment moment{
+        window_.caption, window_.locked, window_.outputs, {}, {}, controller_.SelectedMethod()};
     for (const Method method : kMethods) {
-        moment.running[SlotOf(method)] = Running(IndexOf(method));
-        moment.counts[SlotOf(method)] = Generators(IndexOf(method)).Count();
+        moment.running[SlotOf(method)] = controller_.Running(IndexOf(method));
+        moment.counts[SlotOf(method)] = controller_.Generators(IndexOf(method)).Count();
     }
     return moment;
 }
@@ -74,11 +103,11 @@ void CheckedDesk::Act(Action action, const std::function<void()>& act) {
         if (action == Action::kTick && before.running[slot] && !failed) {
             failed = stopped;
             if (!failed) {
-                shownTexts_[slot] = Generators(IndexOf(each)).StateDescr();
+                shownTexts_[slot] = controller_.Generators(IndexOf(each)).StateDescr();
             }
         }
-        if (after.view.outputs[slot] != shownTexts_[slot]) {
-            onFault_(method + " shows '" + after.view.outputs[slot] + "', not its last state '" +
+        if (after.outputs[slot] != shownTexts_[slot]) {
+            onFault_(method + " shows '" + after.outputs[slot] + "', not its last state '" +
                      shownTexts_[slot] + "'");
         }
         const bool reset = action == Action::kReset && slot == selected;
@@ -91,10 +120,9 @@ void CheckedDesk::Act(Action action, const std::function<void()>& act) {
     if (after.running[selected] != before.running[selected]) {
         showsStop_ = after.running[selected];
     }
-    if (after.view.caption != (showsStop_ ? "&Stop" : "&Start") ||
-        after.view.locked != showsStop_) {
-        onFault_("caption '" + after.view.caption + "' and lock " +
-                 std::to_string(after.view.locked) + " are not as the last click left them");
+    if (after.caption != (showsStop_ ? "&Stop" : "&Start") || after.locked != showsStop_) {
+        onFault_("caption '" + after.caption + "' and lock " + std::to_string(after.locked) +
+                 " are not as the last click left them");
     }
 }
 

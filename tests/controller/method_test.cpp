@@ -1,0 +1,20 @@
+// One identity for a method: its 1-based index and the bounds around it.
+#include "controller/method.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace quadrix {
+namespace {
+
+TEST(Method, IndexOutsideOneToTwoIsABoundsError) {
+    for (const Long index : {-1, 0, 3}) {
+        EXPECT_THROW(MethodAt(index), std::out_of_range) << index;
+    }
+    EXPECT_EQ(MethodAt(1), Method::kShooting);
+    EXPECT_EQ(MethodAt(2), Method::kStripes);
+}
+
+}  // namespace
+}  // namespace quadrix

@@ -48,6 +48,21 @@ QPlainTextEdit* CreateOutputField(QWidget* parent) {
     return field;
 }
 
+// Each control's place in the focus order: its tab order, its method's index.
+using FocusOrder = std::vector<std::tuple<int, Long, QWidget*>>;
+
+// The layout's focus order, the elements of a control array one after the other;
+// controls that take no focus, such as the panels, stay out of it.
+void SetTabOrder(FocusOrder& order) {
+    std::erase_if(order, [](const auto& entry) {
+        return std::get<QWidget*>(entry)->focusPolicy() == Qt::NoFocus;
+    });
+    std::sort(order.begin(), order.end());
+    for (std::size_t next = 1; next < order.size(); ++next) {
+        QWidget::setTabOrder(std::get<QWidget*>(order[next - 1]), std::get<QWidget*>(order[next]));
+    }
+}
+
 QLineEdit* CreateStepsField(const ControlDesign& design, QWidget* parent) {
     auto* field = new QLineEdit(ToQString(design.text), parent);
     field->setMaxLength(std::numeric_limits<int>::max());
@@ -71,7 +86,6 @@ frmMain::frmMain() : showMessage_([this](const QString& prompt) { ShowMessageBox
     clientArea->setFixedSize(InPixels(kClientArea).size());
     setCentralWidget(clientArea);
     CreateControls(clientArea);
-    SetTabOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -145,15 +159,16 @@ void frmMain::CreateMenu() {
 // A new child widget lies in front of its older siblings: created from back to front.
 // Both pages are laid out in advance, on one spot.
 void frmMain::CreateControls(QWidget* clientArea) {
+    FocusOrder focusOrder;
     for (auto design = kControls.rbegin(); design != kControls.rend(); ++design) {
-        if (design->perMethod) {
-            for (const Method method : kMethods) {
-                CreateControl(*design, method, clientArea);
+        for (const Method method : kMethods) {
+            if (design->perMethod || method == Method::kShooting) {
+                QWidget* control = CreateControl(*design, method, clientArea);
+                focusOrder.emplace_back(design->tabOrder, IndexOf(method), control);
             }
-        } else {
-            CreateControl(*design, Method::kShooting, clientArea);
         }
     }
+    SetTabOrder(focusOrder);
     connect(tabMethod_, &QTabWidget::currentChanged, this, &frmMain::tabMethod_Click);
     connect(cmdStartStop_, &QPushButton::clicked, this, &frmMain::cmdStartStop_Click);
     connect(cmdReset_, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
@@ -191,26 +206,6 @@ QWidget* frmMain::CreateControl(const ControlDesign& design, Method method, QWid
         widget->setAccessibleName(QString::fromStdString(AccessibleName(design, method)));
     }
     return widget;
-}
-
-// The layout's focus order; the elements of a control array follow one another.
-void frmMain::SetTabOrder() {
-    std::vector<std::tuple<int, Long, QWidget*>> order;
-    for (const ControlDesign& design : kControls) {
-        for (const Method method : kMethods) {
-            if (design.perMethod || method == Method::kShooting) {
-                const QString name = design.perMethod
-                                         ? QString::fromStdString(ElementName(design, method))
-                                         : ToQString(design.name);
-                order.emplace_back(design.tabOrder, IndexOf(method),
-                                   centralWidget()->findChild<QWidget*>(name));
-            }
-        }
-    }
-    std::sort(order.begin(), order.end());
-    for (std::size_t next = 1; next < order.size(); ++next) {
-        setTabOrder(std::get<QWidget*>(order[next - 1]), std::get<QWidget*>(order[next]));
-    }
 }
 
 std::string frmMain::StepsText() const {

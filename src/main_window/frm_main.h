@@ -73,7 +73,6 @@ class frmMain : public QMainWindow, private CalculationWindow {
     void CreateMenu();
     void CreateControls(QWidget* clientArea);
     QWidget* CreateControl(const ControlDesign& control, Method method, QWidget* clientArea);
-    void SetTabOrder();
 
     // What the controller sees of the window.
     std::string StepsText() const override;

@@ -1,19 +1,7 @@
-// The main window as designed: lookups and the names of a control array's elements.
+// The main window as designed: the names of a control array's elements.
 #include "panel_models/window_layout.h"
 
-#include <algorithm>
-#include <stdexcept>
-
 namespace quadrix {
-
-const ControlDesign& ControlNamed(std::string_view name) {
-    const auto* found = std::find_if(kControls.begin(), kControls.end(),
-                                     [name](const ControlDesign& c) { return c.name == name; });
-    if (found == kControls.end()) {
-        throw std::invalid_argument("no control " + std::string(name) + " in the layout");
-    }
-    return *found;
-}
 
 std::string ElementName(const ControlDesign& control, Method method) {
     return std::string(control.name) + "(" + std::to_string(IndexOf(method)) + ")";

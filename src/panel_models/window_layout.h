@@ -49,29 +49,22 @@ inline constexpr int kTickMilliseconds = 100;
 
 // The controls from front to back in their initial stacking order. Only the tab strip
 // overlaps other controls, and it lies behind them all.
+// clang-format off
 inline constexpr std::array<ControlDesign, 6> kControls = {{
-    {"txtStepsPerTick",
-     ControlKind::kTextBox,
-     {120, 5400, 2055, 285},
-     "Steps per Tick (100 ms)",
-     5,
-     false,
-     "Steps per tick"},
-    {"txtOutput", ControlKind::kMultiLineTextBox, {240, 3120, 4455, 1575}, "", 4, true, "output"},
-    {"cmdReset", ControlKind::kCommandButton, {2640, 4800, 2055, 375}, "&Reset", 3, false, ""},
-    {"cmdStartStop",
-     ControlKind::kCommandButton,
-     {240, 4800, 1935, 375},
-     CalculationController::kStartCaption,
-     2,
-     false,
-     ""},
-    {"picOutput", ControlKind::kPictureBox, {240, 480, 4455, 2535}, "", 1, true, "picture"},
-    {"tabMethod", ControlKind::kTabStrip, {120, 120, 4695, 5175}, "", 0, false, "Method"},
+    {"txtStepsPerTick", ControlKind::kTextBox, {120, 5400, 2055, 285},
+     "Steps per Tick (100 ms)", 5, false, "Steps per tick"},
+    {"txtOutput", ControlKind::kMultiLineTextBox, {240, 3120, 4455, 1575},
+     "", 4, true, "output"},
+    {"cmdReset", ControlKind::kCommandButton, {2640, 4800, 2055, 375},
+     "&Reset", 3, false, ""},
+    {"cmdStartStop", ControlKind::kCommandButton, {240, 4800, 1935, 375},
+     CalculationController::kStartCaption, 2, false, ""},
+    {"picOutput", ControlKind::kPictureBox, {240, 480, 4455, 2535},
+     "", 1, true, "picture"},
+    {"tabMethod", ControlKind::kTabStrip, {120, 120, 4695, 5175},
+     "", 0, false, "Method"},
 }};
-
-// The control of that name in kControls; a name not there is a programming error.
-const ControlDesign& ControlNamed(std::string_view name);
+// clang-format on
 
 // The name a control array's element goes by: "txtOutput(1)".
 std::string ElementName(const ControlDesign& control, Method method);

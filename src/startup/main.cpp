@@ -1,3 +1,4 @@
+// The program: a Qt application that runs the start-up routine and then its event loop.
 #include <QApplication>
 
 #include "startup/mod_main.h"

@@ -1,3 +1,4 @@
+// Start-up and shutdown: the single main window, counted while open, released at exit.
 #include "startup/mod_main.h"
 
 namespace quadrix::modMain {

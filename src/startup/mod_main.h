@@ -1,3 +1,4 @@
+// Start-up and shutdown: the single main window, counted while open, released at exit.
 #pragma once
 
 #include <QPointer>

@@ -1,8 +1,8 @@
+// Prints the text on the clipboard, for the end-to-end test of the built program.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTextStream>
 
-// Prints the display's clipboard text, for a script to read what another program copied.
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     QTextStream(stdout) << QGuiApplication::clipboard()->text();

@@ -1,3 +1,4 @@
+// GoogleTest inside a QApplication, for the suites that need widgets.
 #include <QApplication>
 #include <QByteArray>
 

@@ -110,7 +110,7 @@ const Case kCases[] = {
      false, false},
 };
 
-TEST(CalculationController, ActionsGiveTheirCallsAndRunningFlags) {
+TEST(CalculationController, ActionsMakeTheirWindowCalls) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.actions);
         Session session;

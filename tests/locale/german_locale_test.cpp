@@ -16,7 +16,7 @@ class FrmMainGermanTest : public WindowTest {
     }
 };
 
-TEST_F(FrmMainGermanTest, StepsAndStateUseTheDecimalComma) {
+TEST_F(FrmMainGermanTest, ReadsAndShowsTheDecimalComma) {
     SelectTab(2);
     TypeSteps("2.5");
     ClickStartStop();

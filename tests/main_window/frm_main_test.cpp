@@ -18,7 +18,7 @@ namespace {
 class FrmMainTest : public WindowTest {};
 
 // Screen readers find every control by name.
-TEST_F(FrmMainTest, StartsWithTheShootingTabNothingRunningAndEveryControlNamed) {
+TEST_F(FrmMainTest, StartsAsDesignedWithEveryControlNamed) {
     QTabWidget* tabs = Tabs();
     EXPECT_EQ(tabs->count(), 2);
     EXPECT_FALSE(Window().Running(1) || Window().Running(2) || Steps()->isReadOnly());
@@ -43,7 +43,7 @@ TEST_F(FrmMainTest, StartsWithTheShootingTabNothingRunningAndEveryControlNamed) 
 }
 
 // A client area of 4905 x 5745 twips; both pages on one spot, in front of the tab strip.
-TEST_F(FrmMainTest, FixedLayoutWithBothPagesOnOneSpot) {
+TEST_F(FrmMainTest, KeepsItsSizeWithBothPagesOnOneSpot) {
     const QSize size = Window().size();
     Window().resize(600, 700);
     EXPECT_EQ(Window().size(), size);
@@ -56,7 +56,7 @@ TEST_F(FrmMainTest, FixedLayoutWithBothPagesOnOneSpot) {
     EXPECT_TRUE(Tabs()->isAncestorOf(VisibleAt(QPoint(100, 204))));
 }
 
-TEST_F(FrmMainTest, IconIsAWhiteDiscWithABlackOutlineAt16And32Pixels) {
+TEST_F(FrmMainTest, IconIsAWhiteDiscWithABlackOutline) {
     const QIcon icon = Window().windowIcon();
     for (int size : {16, 32}) {
         const QImage image =
@@ -131,7 +131,7 @@ TEST_F(FrmMainTest, ExitStopsTheTimer) {
 }
 
 // The first show loads the window: tabs, then a selected method, then the timer.
-TEST(FrmMain, FirstShowLoadsTabsAndTimerAndCloseStopsTheTimer) {
+TEST_F(FrmMainTest, TimerRunsFromFirstShowToClose) {
     QPointer<frmMain> other = new frmMain;
     QPointer<QTimer> timer = Find<QTimer>(*other, "tmrCalc");
     EXPECT_FALSE(timer->isActive());
@@ -149,7 +149,7 @@ TEST(FrmMain, FirstShowLoadsTabsAndTimerAndCloseStopsTheTimer) {
 }
 
 // The real modal box runs a nested event loop in which the timer keeps firing.
-TEST(FrmMain, ShowsOneBoxAtATimeWhileTheTimerTicks) {
+TEST_F(FrmMainTest, ShowsOneBoxAtATimeWhileTheTimerTicks) {
     QPointer<frmMain> window = new frmMain;
     window->show();
     Find<QLineEdit>(*window, "txtStepsPerTick")->setText("3000000000");  // beyond Long

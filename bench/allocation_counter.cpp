@@ -1,3 +1,4 @@
+// Counts the bytes the benchmarks allocate.
 #include "allocation_counter.h"
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// Counts the bytes the benchmarks allocate.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The benchmarks' main: Google Benchmark with the ratio report.
 #include <benchmark/benchmark.h>
 
 #include "ratio_reporter.h"

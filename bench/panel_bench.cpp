@@ -1,3 +1,4 @@
+// Benchmarks of painting the method panels.
 // How long the method panels take to paint and to take a new state, at small
 // and huge counts, on the offscreen platform. Paints go to an image of the
 // window's panel size at device pixel ratio 1 and 2 (high DPI).

@@ -1,3 +1,4 @@
+// Reports how much faster each fast engine is than the other variants.
 #include "ratio_reporter.h"
 
 #include <cstdio>

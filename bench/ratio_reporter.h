@@ -1,3 +1,4 @@
+// Reports how much faster each fast engine is than the other variants.
 #pragma once
 
 #include <benchmark/benchmark.h>

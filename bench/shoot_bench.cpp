@@ -1,3 +1,4 @@
+// Benchmarks of the shooting engine beside straightforward loops.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -15,7 +16,7 @@ namespace {
 using quadrix::CounterRandomSequence;
 using quadrix::Long;
 
-// Rates use wall time: the fast engine works on every core. Loops that take
+// Rates use wall time: the fast engine works on every hardware thread. Loops that take
 // longer than the minimum time run a single iteration by themselves, which
 // keeps every variant's name alike for the ratio report.
 void Shots(benchmark::internal::Benchmark* benchmark) {
@@ -31,7 +32,7 @@ void ReportShots(benchmark::State& state, std::int64_t shots, std::size_t alloca
     state.counters["bytes/iter"] = benchmark::Counter(static_cast<double>(allocated) / iterations);
 }
 
-// QuadrixShoot::DoStep on the program's sequence: SIMD on all cores.
+// QuadrixShoot::DoStep on the program's sequence: SIMD on every hardware thread.
 void BM_ShootDoStep_Fast(benchmark::State& state) {
     const auto shots = static_cast<Long>(state.range(0));
     quadrix::QuadrixShoot shoot;
@@ -69,7 +70,7 @@ void BM_ShootDoStep_ScalarBlocks(benchmark::State& state) {
     for (auto _ : state) {
         std::int64_t hits = 0;
         for (std::int64_t shot = 0; shot < shots; shot += 2, ++block) {
-            const quadrix::Philox::Counter words = quadrix::Philox::Block(
+            const quadrix::philox::Counter words = quadrix::philox::Block(
                 {static_cast<std::uint32_t>(block), static_cast<std::uint32_t>(block >> 32), 0, 0},
                 CounterRandomSequence::kKey);
             for (std::size_t pair = 0; pair < 2; ++pair) {

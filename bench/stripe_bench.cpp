@@ -1,3 +1,4 @@
+// Benchmarks of the stripe engine beside straightforward loops.
 #include <benchmark/benchmark.h>
 
 #include <chrono>

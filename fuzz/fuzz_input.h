@@ -1,3 +1,4 @@
+// Reading a fuzzer's bytes and reporting a broken property.
 #pragma once
 
 #include <algorithm>

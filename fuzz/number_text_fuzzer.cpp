@@ -1,5 +1,6 @@
-// Fuzzes the numeric test, text to Long and the number texts. Byte 0 bit 0 picks "." or
-// ","; bytes 1-4 a Long, 5-12 a Double to spell; the rest a text to convert.
+// Fuzzes the numeric test, text to Long and the number texts.
+// Byte 0 bit 0 picks "." or ","; bytes 1-4 a Long, 5-12 a Double to spell; the rest a text
+// to convert.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>

@@ -1,5 +1,5 @@
-// Runs a fuzz target over stored inputs, for builds without libFuzzer: every file
-// named and every file in every folder named. A broken property aborts.
+// Runs a fuzz target over stored inputs, for builds without libFuzzer.
+// It reads every file named and every file in every folder named; a broken property aborts.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// The state of either kind of estimator.
 #pragma once
 
 #include <variant>

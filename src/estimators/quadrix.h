@@ -1,3 +1,4 @@
+// The contract every pi-estimation method fulfils.
 #pragma once
 
 #include <string>

@@ -1,7 +1,7 @@
+// The shooting estimator: pi from random shots at the unit square.
 #include "estimators/quadrix_shoot.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "estimators/shot_hit_counter.h"
 #include "estimators/state_text.h"
@@ -24,7 +24,7 @@ void QuadrixShoot::DoStep(Long steps) {
     if (steps < 1) {
         return;
     }
-    const Long room = std::numeric_limits<Long>::max() - shootCount_;
+    const Long room = kLongMax - shootCount_;
     const Long shots = std::min(steps, room);
     const auto hits = static_cast<Long>(CountHits(shots));
     hitCount_ = LongAdd(hitCount_, hits);
@@ -39,7 +39,7 @@ void QuadrixShoot::DoStep(Long steps) {
         source_->Next();
         throw Overflow();
     }
-    if (steps == std::numeric_limits<Long>::max()) {
+    if (steps == kLongMax) {
         throw Overflow();  // the shot loop's own counter passes the top of Long
     }
 }

@@ -1,3 +1,4 @@
+// The shooting estimator: pi from random shots at the unit square.
 #pragma once
 
 #include <cstdint>

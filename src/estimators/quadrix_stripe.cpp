@@ -1,6 +1,5 @@
+// The stripe estimator: pi between the upper and lower rectangle sums.
 #include "estimators/quadrix_stripe.h"
-
-#include <limits>
 
 #include "estimators/state_text.h"
 #include "estimators/stripe_sum.h"
@@ -17,7 +16,7 @@ void QuadrixStripe::DoStep(Long steps) {
     for (Long step = 1; step <= steps; step = LongAdd(step, 1)) {
         if (count_ == 0) {
             // Doubling zero changes nothing; only the loop counter's overflow is left.
-            if (steps == std::numeric_limits<Long>::max()) {
+            if (steps == kLongMax) {
                 throw Overflow();
             }
             return;

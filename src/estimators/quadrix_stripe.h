@@ -1,3 +1,4 @@
+// The stripe estimator: pi between the upper and lower rectangle sums.
 #pragma once
 
 #include "estimators/quadrix.h"

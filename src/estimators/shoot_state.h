@@ -1,3 +1,4 @@
+// The state of a shooting estimator.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// One shot at the unit square and whether it hits.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Counting the hits of a run of shots on many threads.
 #include "estimators/shot_hit_counter.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Counting the hits of a run of shots on many threads.
 #pragma once
 
 #include <cstdint>

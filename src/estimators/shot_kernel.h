@@ -1,3 +1,4 @@
+// The SIMD hit count of the shooting engine.
 #pragma once
 
 #include <cstddef>
@@ -27,7 +28,7 @@ std::int64_t CountBlockHits(std::uint64_t firstBlock, std::uint64_t blocks, Pair
 std::int64_t CountWordHits(const std::uint32_t* xWords, const std::uint32_t* yWords,
                            std::size_t shots);
 
-// The instruction set the next call runs on ("AVX3", "AVX2", "EMU128", ...).
+// The instruction set the next call runs on ("AVX3", "AVX2", "SCALAR", ...).
 const char* TargetName();
 
 }  // namespace quadrix::shot_kernel

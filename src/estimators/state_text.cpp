@@ -1,3 +1,4 @@
+// The state text an estimator shows.
 #include "estimators/state_text.h"
 
 #include "runtime/number_text.h"

@@ -1,3 +1,4 @@
+// The state text an estimator shows.
 #pragma once
 
 #include <string>

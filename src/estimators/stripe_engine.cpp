@@ -1,3 +1,4 @@
+// Both stripe sums, exact and on many threads.
 #include "estimators/stripe_engine.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Both stripe sums, exact and on many threads.
 #pragma once
 
 #include <array>

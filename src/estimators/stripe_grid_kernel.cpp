@@ -1,3 +1,4 @@
+// The SIMD sums of stripe heights rounded onto a grid.
 #include "estimators/stripe_grid_kernel.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The SIMD sums of stripe heights rounded onto a grid.
 #pragma once
 
 #include <cstddef>
@@ -27,8 +28,8 @@ struct StripeGridSum {
 };
 
 // The levels k + 1/2, firstLevel <= k < firstLevel + levels, of the grid of
-// unit 2^-scaleExponent, each strictly between the lowest and the highest
-// height of range; margin (below 1/2) is how close to a whole index the exact
+// unit 2^-scaleExponent, each at or above the lowest height of range and below
+// its highest; margin (below 1/2) is how close to a whole index the exact
 // curve may cross a level before only the heights can tell where they cross it.
 struct StripeLevelBatch {
     StripeTermRange range;
@@ -58,7 +59,7 @@ StripeGridSum SumOnGrid(const StripeTermRange& range, int scaleExponent);
 // batch, as far as the exact curve alone can tell (StripeLevelCounter).
 void SettleCrossings(const StripeLevelBatch& batch, StripeCrossings& crossings);
 
-// The instruction set the next call runs on ("AVX3", "AVX2", "EMU128", ...).
+// The instruction set the next call runs on ("AVX3", "AVX2", "SCALAR", ...).
 const char* TargetName();
 
 }  // namespace stripe_grid_kernel

@@ -1,3 +1,4 @@
+// The height of the quarter circle at a stripe edge.
 #pragma once
 
 #include <cmath>

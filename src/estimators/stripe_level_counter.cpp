@@ -1,3 +1,4 @@
+// Stripe heights summed on a grid from where they cross its levels.
 #include "estimators/stripe_level_counter.h"
 
 #include <algorithm>
@@ -106,8 +107,8 @@ double StripeLevelCounter::Scaled(Long index) const {
     return StripeHeightOf(ops_, static_cast<double>(index)) * scale_;
 }
 
-// The first index whose height is at or below the level, which lies strictly
-// between the highest and the lowest height of the range: one probe at the
+// The first index whose height is at or below the level, which lies at or above
+// the lowest height of the range and below its highest: one probe at the
 // guess and its neighbour when the guess is right, otherwise a widening search
 // from it, then bisection.
 StripeLevelCounter::Crossing StripeLevelCounter::CrossingOf(double level) const {

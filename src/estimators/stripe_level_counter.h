@@ -1,3 +1,4 @@
+// Stripe heights summed on a grid from where they cross its levels.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +15,8 @@ namespace quadrix {
 // never increase with the index, and a height y (in grid units, not a tie)
 // rounds to the number of levels below it, so the range adds
 //   terms * (levels below its lowest height)
-//   + for each level between its lowest and highest height, the number of
-//     terms above that level,
+//   + for each level at or above its lowest height and below its highest, the
+//     number of terms above that level,
 // and each level needs only the first index whose height is at or below it.
 // The exact curve tells that index without computing a single height, except
 // where it crosses the level very close to a whole index; only there are the
@@ -26,7 +27,7 @@ class StripeLevelCounter {
   public:
     StripeLevelCounter(const StripeTermRange& range, int scaleExponent);
 
-    // The levels between the lowest and the highest height of the range.
+    // The levels at or above the lowest height of the range and below its highest.
     std::int64_t Levels() const { return levelEnd_ - firstLevel_; }
     // Whether counting needs less work than rounding every height.
     bool Cheaper() const;

@@ -1,3 +1,4 @@
+// The state of a stripe estimator.
 #pragma once
 
 #include "runtime/long_arithmetic.h"

@@ -1,3 +1,4 @@
+// The two rectangle sums of the quarter circle and the bounds of pi they give.
 #include "estimators/stripe_sum.h"
 
 #include "estimators/stripe_engine.h"

@@ -1,3 +1,4 @@
+// The two rectangle sums of the quarter circle and the bounds of pi they give.
 #pragma once
 
 #include "runtime/long_arithmetic.h"

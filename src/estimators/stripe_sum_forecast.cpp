@@ -1,3 +1,4 @@
+// A cheap forecast of the running stripe sum.
 #include "estimators/stripe_sum_forecast.h"
 
 #include <cmath>

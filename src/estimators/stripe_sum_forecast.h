@@ -1,3 +1,4 @@
+// A cheap forecast of the running stripe sum.
 #pragma once
 
 #include "runtime/long_arithmetic.h"

@@ -19,7 +19,7 @@ class CounterSequenceReader {
     static constexpr std::uint64_t kNoBlock = std::numeric_limits<std::uint64_t>::max();
 
     std::uint64_t block_ = kNoBlock;
-    Philox::Counter words_{};
+    philox::Counter words_{};
 };
 
 }  // namespace quadrix

@@ -1,3 +1,4 @@
+// The program's random sequence, computed from Philox blocks by position.
 #include "runtime/counter_random_sequence.h"
 
 namespace quadrix {
@@ -11,10 +12,10 @@ double CounterRandomSequence::Next() {
     return ValueAt(position_++);
 }
 
-Philox::Counter CounterRandomSequence::BlockAt(std::uint64_t block) {
-    const Philox::Counter counter = {static_cast<std::uint32_t>(block),
+philox::Counter CounterRandomSequence::BlockAt(std::uint64_t block) {
+    const philox::Counter counter = {static_cast<std::uint32_t>(block),
                                      static_cast<std::uint32_t>(block >> 32), 0, 0};
-    return Philox::Block(counter, kKey);
+    return philox::Block(counter, kKey);
 }
 
 }  // namespace quadrix

@@ -1,3 +1,4 @@
+// The program's random sequence, computed from Philox blocks by position.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace quadrix {
 // drawn from it be counted on many threads at once.
 class CounterRandomSequence : public RandomSource {
   public:
-    static constexpr Philox::Key kKey = {0x243F6A88, 0x85A308D3};
+    static constexpr philox::Key kKey = {0x243F6A88, 0x85A308D3};
     static constexpr double kScale = 1.0 / 4294967296.0;  // 2^-32
 
     // The one sequence the whole program draws from.
@@ -26,11 +27,11 @@ class CounterRandomSequence : public RandomSource {
     void Advance(std::uint64_t values) { position_ += values; }
 
     // The block that holds values 4 * block .. 4 * block + 3.
-    static Philox::Counter BlockAt(std::uint64_t block);
+    static philox::Counter BlockAt(std::uint64_t block);
     static std::uint64_t BlockOf(std::uint64_t index) { return index >> 2; }
     static std::uint32_t WordAt(std::uint64_t index) { return BlockAt(BlockOf(index))[index & 3]; }
     // Value `index`, read from its block.
-    static double ValueIn(const Philox::Counter& block, std::uint64_t index) {
+    static double ValueIn(const philox::Counter& block, std::uint64_t index) {
         return block[index & 3] * kScale;
     }
     static double ValueAt(std::uint64_t index) { return ValueIn(BlockAt(BlockOf(index)), index); }

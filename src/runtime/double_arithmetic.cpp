@@ -1,3 +1,4 @@
+// Checked arithmetic on Doubles that raises the program's floating-point errors.
 #include "runtime/double_arithmetic.h"
 
 #include <cmath>

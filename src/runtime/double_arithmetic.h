@@ -1,3 +1,4 @@
+// Checked arithmetic on Doubles that raises the program's floating-point errors.
 #pragma once
 
 namespace quadrix {

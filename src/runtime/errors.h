@@ -1,3 +1,4 @@
+// The errors the program raises.
 #pragma once
 
 #include <stdexcept>

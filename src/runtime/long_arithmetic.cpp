@@ -1,3 +1,4 @@
+// Overflow-checked arithmetic on 32-bit Longs.
 #include "runtime/long_arithmetic.h"
 
 #include "runtime/errors.h"

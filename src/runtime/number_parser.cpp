@@ -1,8 +1,8 @@
+// Reading a Long from text.
 #include "runtime/number_parser.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -170,7 +170,7 @@ Long TextToLong(std::string_view text, std::string_view separator) {
     }
     const std::int64_t magnitude = RoundedMagnitude(*number);
     const std::int64_t value = number->negative ? -magnitude : magnitude;
-    if (value < std::numeric_limits<Long>::min() || value > std::numeric_limits<Long>::max()) {
+    if (value < kLongMin || value > kLongMax) {
         throw Overflow();
     }
     return static_cast<Long>(value);

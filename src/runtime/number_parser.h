@@ -1,3 +1,4 @@
+// Reading a Long from text.
 #pragma once
 
 #include <string_view>

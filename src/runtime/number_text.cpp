@@ -1,3 +1,4 @@
+// The texts of the numbers the program shows.
 #include "runtime/number_text.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The texts of the numbers the program shows.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// What a shooting estimator draws its random numbers from.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +17,7 @@ class RandomSource {
     virtual double Next() = 0;
 
     // A source that knows in advance how its next 2 * shots values fall (a test
-    // double, a benchmark skipping ahead) may draw them and return how many of
+    // double) may draw them and return how many of
     // those shots, x drawn before y, land in the quarter circle of radius 1.
     // Every other source returns kNotCounted and draws nothing.
     virtual std::int64_t CountHits(std::int64_t /*shots*/) { return kNotCounted; }

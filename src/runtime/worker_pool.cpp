@@ -1,3 +1,4 @@
+// A pool of threads that share out the tasks of one call.
 #include "runtime/worker_pool.h"
 
 #include <algorithm>

@@ -1,6 +1,5 @@
-#pragma once
-
 // Both methods' plain loops, apart from the program's code: engines agree bit for bit.
+#pragma once
 
 #include <cmath>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The seed of the randomised tests.
 #pragma once
 
 #include <cstdint>

@@ -27,8 +27,8 @@ MethodPanel::MethodPanel(QWidget* parent) : QFrame(parent) {
     ground.setColor(QPalette::Window, QtCanvas::ToQColor(panel_colours::kGround));
     setPalette(ground);
     setAutoFillBackground(true);
-    setAccessibleDescription(QString::fromUtf8(kEmptyPanelDescription.data(),
-                                               static_cast<qsizetype>(kEmptyPanelDescription.size())));
+    setAccessibleDescription(QString::fromUtf8(
+        kEmptyPanelDescription.data(), static_cast<qsizetype>(kEmptyPanelDescription.size())));
 }
 
 void MethodPanel::ShowState(const EstimatorState& state) {

@@ -237,8 +237,8 @@ QFont QtCanvas::FontOf(const Font& font) const {
 
 void QtCanvas::Use(const Pen& pen, const Brush& brush) {
     if (pen.colour.has_value()) {
-        painter_.setPen(QPen(ToQColor(*pen.colour), pen.width,
-                             pen.dashed ? Qt::DashLine : Qt::SolidLine));
+        painter_.setPen(
+            QPen(ToQColor(*pen.colour), pen.width, pen.dashed ? Qt::DashLine : Qt::SolidLine));
     } else {
         painter_.setPen(Qt::NoPen);
     }

@@ -30,6 +30,8 @@ struct Colour {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
     std::uint8_t blue = 0;
+
+    bool operator==(const Colour&) const = default;
 };
 
 // How lines and outlines are drawn; without a colour none are.

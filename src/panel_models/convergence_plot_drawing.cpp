@@ -27,9 +27,8 @@ class PlotFrame {
   public:
     PlotFrame(const Canvas& canvas, const Rect& area, const ConvergencePlot& plot)
         : area_(area), counts_(plot.CountDecades()), errors_(plot.ErrorDecades()) {
-        const double labelWidth =
-            std::max(canvas.TextWidth(kLabelFont, PowerOfTen(errors_.low)),
-                     canvas.TextWidth(kLabelFont, PowerOfTen(errors_.high)));
+        const double labelWidth = std::max(canvas.TextWidth(kLabelFont, PowerOfTen(errors_.low)),
+                                           canvas.TextWidth(kLabelFont, PowerOfTen(errors_.high)));
         const double labelHeight = canvas.LineHeight(kLabelFont);
         const double rightRoom = canvas.TextWidth(kLabelFont, PowerOfTen(counts_.high)) / 2.0;
         frame_ = {area.left + labelWidth + kLabelGap, area.top + labelHeight / 2.0,
@@ -145,9 +144,10 @@ std::string ConvergencePlotSummary(const ConvergencePlot& plot, std::string_view
     if (points.empty()) {
         return {};
     }
-    std::string summary = "Error plot of " + std::to_string(points.size()) + " ticks, latest error ";
-    summary += SignificantText(points.back().error, 3) + " at " +
-               FixedText(points.back().count, 0) + " ";
+    std::string summary =
+        "Error plot of " + std::to_string(points.size()) + " ticks, latest error ";
+    summary +=
+        SignificantText(points.back().error, 3) + " at " + FixedText(points.back().count, 0) + " ";
     return summary.append(countName) + ".";
 }
 

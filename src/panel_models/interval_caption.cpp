@@ -28,8 +28,7 @@ std::string WithSeparator(std::string_view text, std::string_view separator) {
 std::string IntervalCaption(std::string_view label, double lower, double upper,
                             std::string_view separator) {
     const std::string shared = SharedDigits(lower, upper);
-    const int decimals =
-        std::clamp(DecimalsIn(shared) + 2, kMinDecimals, kMaxDecimals);
+    const int decimals = std::clamp(DecimalsIn(shared) + 2, kMinDecimals, kMaxDecimals);
     // With a decimal comma, a comma between the ends would blur where one ends.
     const std::string_view between = separator == "," ? "; " : ", ";
     std::string text = WithSeparator(TruncatedDigits(lower, decimals), separator);

@@ -1,13 +1,13 @@
-// Numbers in the panels' texts, rounded as the window has always shown them.
+// Numbers in the panels' texts, written as printf writes them in the "C" locale.
 #pragma once
 
 #include <string>
 
 namespace quadrix {
 
-// Both write what printf writes with "." as the separator, except that a value
-// exactly halfway between two texts rounds away from zero: 0.125 to two
-// decimals is "0.13", not "0.12".
+// With "." as the separator whatever the locale. An exact half rounds to the
+// even digit; the values shown here (counts, errors of an estimate against pi,
+// fitted slopes) never fall on one.
 
 // The value with that many decimals, as "%.*f": "-1.50" for -1.5 and 2.
 std::string FixedText(double value, int decimals);

@@ -23,8 +23,7 @@ void DrawShots(Canvas& canvas, const Rect& square, const ShootPanelModel& model)
     constexpr std::size_t kHit = 0;
     constexpr std::size_t kMiss = 1;
     const std::array<Colour, 2> colours{panel_colours::kHit, panel_colours::kMiss};
-    const std::unique_ptr<Canvas::DotLayer> layer =
-        canvas.NewDotLayer(square, kDotRadius, colours);
+    const std::unique_ptr<Canvas::DotLayer> layer = canvas.NewDotLayer(square, kDotRadius, colours);
     for (const ShootPanelModel::Dot& dot : model.Dots()) {
         layer->Put(InSquare(square, dot.x, dot.y), dot.hit ? kHit : kMiss);
     }
@@ -43,8 +42,9 @@ std::string ShootPanelDescription(const ShootPanelModel& model) {
     const auto& dots = model.Dots();
     const auto hits =
         std::count_if(dots.begin(), dots.end(), [](const auto& dot) { return dot.hit; });
-    const std::string square = "The latest " + std::to_string(dots.size()) + " shots: " +
-                               std::to_string(hits) + " hits inside the arc in blue, " +
+    const std::string square = "The latest " + std::to_string(dots.size()) +
+                               " shots: " + std::to_string(hits) +
+                               " hits inside the arc in blue, " +
                                std::to_string(std::ssize(dots) - hits) + " misses in orange.";
     return PanelDescription(ContentOf(model), square);
 }

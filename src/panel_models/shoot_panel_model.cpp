@@ -88,7 +88,7 @@ std::string ShootPanelModel::CaptionOf(const ShootState& state) {
     }
     const WilsonInterval interval(state.hitCount, state.shootCount);
     return IntervalCaption("95%: ", 4.0 * interval.Lower(), 4.0 * interval.Upper(),
-                                 DecimalSeparator());
+                           DecimalSeparator());
 }
 
 }  // namespace quadrix

@@ -34,8 +34,8 @@ PanelContent ContentOf(const StripePanelModel& model) {
 }
 
 // The outline of the step curve over the stripes, closed along the x axis.
-std::vector<Point> StepArea(const Rect& square, const std::vector<StripePanelModel::Stripe>& stripes,
-                            bool upper) {
+std::vector<Point> StepArea(const Rect& square,
+                            const std::vector<StripePanelModel::Stripe>& stripes, bool upper) {
     std::vector<Point> area{InSquare(square, 0.0, 0.0)};
     for (const StripePanelModel::Stripe& stripe : stripes) {
         const double height = upper ? stripe.upper : stripe.lower;
@@ -105,11 +105,10 @@ void DrawStripePanel(Canvas& canvas, const Rect& contents, const StripePanelMode
 
 // The square shows rectangles in a panel of the window's size, else the band.
 std::string StripePanelDescription(const StripePanelModel& model, double squareSide) {
-    const std::string square =
-        std::to_string(model.Count()) + " stripes, drawn as " +
-        (model.ShowsRectangles(squareSide)
-             ? "upper rectangles over lower ones."
-             : "the band between the upper and the lower step curve.");
+    const std::string square = std::to_string(model.Count()) + " stripes, drawn as " +
+                               (model.ShowsRectangles(squareSide)
+                                    ? "upper rectangles over lower ones."
+                                    : "the band between the upper and the lower step curve.");
     return PanelDescription(ContentOf(model), square);
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTransform>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -24,31 +25,14 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The enumerators' order: left (top), centre, right (bottom).
 Qt::Alignment ToQtAlignment(const Alignment& alignment) {
-    Qt::Alignment flags;
-    switch (alignment.across) {
-        case Alignment::Across::kLeft:
-            flags |= Qt::AlignLeft;
-            break;
-        case Alignment::Across::kCentre:
-            flags |= Qt::AlignHCenter;
-            break;
-        case Alignment::Across::kRight:
-            flags |= Qt::AlignRight;
-            break;
-    }
-    switch (alignment.down) {
-        case Alignment::Down::kTop:
-            flags |= Qt::AlignTop;
-            break;
-        case Alignment::Down::kCentre:
-            flags |= Qt::AlignVCenter;
-            break;
-        case Alignment::Down::kBottom:
-            flags |= Qt::AlignBottom;
-            break;
-    }
-    return flags;
+    static constexpr std::array<Qt::AlignmentFlag, 3> kAcross{Qt::AlignLeft, Qt::AlignHCenter,
+                                                              Qt::AlignRight};
+    static constexpr std::array<Qt::AlignmentFlag, 3> kDown{Qt::AlignTop, Qt::AlignVCenter,
+                                                            Qt::AlignBottom};
+    return kAcross.at(static_cast<std::size_t>(alignment.across)) |
+           kDown.at(static_cast<std::size_t>(alignment.down));
 }
 
 // The discs are sprites, each colour's disc drawn once, copied into a

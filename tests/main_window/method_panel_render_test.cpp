@@ -64,6 +64,11 @@ TEST(ShootPanel, ShowsHitsAndMisses) {
     const QImage drawn = Render(panel);
     EXPECT_GT(CountOf(drawn, colours::kHit, 90), 500);
     EXPECT_GT(CountOf(drawn, colours::kMiss, 90), 100);
+    const Rect s = panel.Geometry().square;  // where every miss lies
+    const QRect square = QRectF(s.left, s.top, s.width, s.height).toAlignedRect();
+    EXPECT_EQ(CountOf(drawn.copy(square.adjusted(-2, -2, 2, 2).translated(kPanel.topLeft())),
+                      colours::kMiss, 90),
+              CountOf(drawn, colours::kMiss, 90));
     EXPECT_TRUE(NothingOutside(drawn));
 }
 

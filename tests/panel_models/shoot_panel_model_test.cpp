@@ -71,6 +71,7 @@ TEST_F(ShootPanelModelTest, ANewRunShowsOnlyItsOwnShots) {
     Step(10);
     shoot_.Reset();
     model_.ForgetRun();
+    EXPECT_EQ(model_.Plot().Points().size(), 1u);  // until the next tick
     const std::uint64_t resetAt = sequence_.Position();
     Step(3);
     EXPECT_EQ(Drawn(), ShotsEndingAt(resetAt + 6, 3));

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <numbers>
 
 #include "estimators/quadrix_stripe.h"
 #include "panel_models/panel_colours.h"
@@ -50,6 +51,16 @@ TEST(StripePanelDrawing, RectanglesCoverTheBoundsOverFour) {
         EXPECT_EQ(canvas.polygons[1].colour, panel_colours::kBelow);
         EXPECT_NEAR(Area(canvas.polygons[1].points), stripe.PiBelow() / 4 * side * side, 1e-9);
     }
+}
+
+// Over the area under the lower step curve the band reaches up to the upper one.
+TEST(StripePanelDrawing, BandAndTheAreaBelowItCoverTheUpperBound) {
+    testing::RecordingCanvas canvas;
+    DrawStripePanel(canvas, kContents, ModelAt({128}));
+    const double side = PanelGeometryIn(kContents, canvas.LineHeight({})).square.width;
+    ASSERT_EQ(canvas.polygons.size(), 2u);
+    const double covered = Area(canvas.polygons[0].points) + Area(canvas.polygons[1].points);
+    EXPECT_NEAR(covered / (side * side), std::numbers::pi / 4, 0.05);
 }
 
 TEST(StripePanelDrawing, ReferenceLabelGivesTheFittedSlope) {

@@ -55,7 +55,7 @@ bool NothingOutside(const QImage& image) {
     return panelOnly == image;
 }
 
-TEST(ShootPanel, ShowsHitsAndMisses) {
+TEST(ShootPanel, DrawsEachShotInItsColourWithinTheSquare) {
     CounterRandomSequence sequence;
     QuadrixShoot shoot(sequence);
     ShootPanel panel(nullptr);

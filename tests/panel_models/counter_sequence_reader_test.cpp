@@ -10,7 +10,7 @@
 namespace quadrix {
 
 // Odd starts, block boundaries, a block counter with a high word, and jumps back.
-TEST(CounterSequenceReader, ReadsTheSequenceInAnyOrderAndAtAnyHeight) {
+TEST(CounterSequenceReader, ReadsTheSequenceAtAnyIndexInAnyOrder) {
     CounterSequenceReader reader;
     for (const std::uint64_t start : {0ull, 3ull, 1ull << 34, (1ull << 34) - 5, 7ull}) {
         for (std::uint64_t index = start; index < start + 11; ++index) {

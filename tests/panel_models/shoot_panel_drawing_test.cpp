@@ -44,7 +44,7 @@ TEST(ShootPanelDrawing, CaptionIsCutToItsLine) {
     EXPECT_EQ(canvas.texts.back().text, "95%: [3.00");  // 60 pixels, 6 a character
 }
 
-TEST(ShootPanelDrawing, DescriptionTellsTheCaptionTheShotsAndThePlot) {
+TEST(ShootPanelDrawing, DescriptionTellsWhatIsDrawn) {
     EXPECT_EQ(ShootPanelDescription(ModelAfter(500)),
               "95%: [3.00, 3.29]  \u03c0 = 3\u2026. The latest 500 shots: 395 hits inside the arc "
               "in blue, 105 misses in orange. Error plot of 1 ticks, latest error 0.0184 at 500 "

@@ -54,7 +54,7 @@ TEST(StripePanelDrawing, RectanglesCoverTheBoundsOverFour) {
 }
 
 // Over the area under the lower step curve the band reaches up to the upper one.
-TEST(StripePanelDrawing, BandAndTheAreaBelowItCoverTheUpperBound) {
+TEST(StripePanelDrawing, BandReachesUpToTheUpperBound) {
     testing::RecordingCanvas canvas;
     DrawStripePanel(canvas, kContents, ModelAt({128}));
     const double side = PanelGeometryIn(kContents, canvas.LineHeight({})).square.width;

@@ -1,15 +1,14 @@
+// A method's white panel: paints the method's Qt-free drawing and tells screen readers about it.
 #pragma once
 
 #include <QFrame>
-#include <QRectF>
-#include <QString>
 
-#include <optional>
+#include <string>
 
 #include "controller/method.h"
 #include "estimators/estimator_state.h"
-#include "panel_models/convergence_plot.h"
-#include "runtime/long_arithmetic.h"
+#include "panel_models/canvas.h"
+#include "panel_models/panel_geometry.h"
 
 class QPainter;
 class QPaintEvent;
@@ -35,10 +34,8 @@ class MethodPanel : public QFrame {
 
     // Draws the whole drawing, its white ground included, within contentsRect().
     void PaintDrawing(QPainter& painter) const;
-
-    QRectF SquareRect() const;
-    QRectF PlotRect() const;
-    QRectF CaptionRect() const;
+    // Where the drawing's parts lie in the panel.
+    PanelGeometry Geometry() const;
 
   protected:
     explicit MethodPanel(QWidget* parent);
@@ -47,26 +44,11 @@ class MethodPanel : public QFrame {
 
     // Takes the state into the panel's model.
     virtual void TakeState(const EstimatorState& state) = 0;
-    // One line on what the square shows, for screen readers.
-    virtual QString SquareSummary() const = 0;
-
-    // The method's view of the unit square, x to the right and y upwards.
-    virtual void PaintSquare(QPainter& painter, const QRectF& square) const = 0;
-    virtual const ConvergencePlot& Plot() const = 0;
-    virtual std::optional<ConvergencePlot::Line> ReferenceLine() const = 0;
-    virtual QString ReferenceLabel() const = 0;
-    virtual QString CountName() const = 0;
-    virtual QString Caption() const = 0;
-
-    // The quarter circle of radius 1 about the square's lower left corner.
-    static void PaintArc(QPainter& painter, const QRectF& square);
-    static QPointF InSquare(const QRectF& square, double x, double y);
+    virtual void Draw(Canvas& canvas, const Rect& contents) const = 0;
+    virtual std::string Description(const PanelGeometry& geometry) const = 0;
 
   private:
-    // The smaller font of the plot's labels.
-    QFont LabelFont() const;
-    void PaintCaption(QPainter& painter) const;
-    QString PlotSummary() const;
+    Rect Contents() const;
 };
 
 }  // namespace quadrix

@@ -1,27 +1,28 @@
+// The shooting method's panel: holds its model and draws it.
 #pragma once
 
-#include "main_window/model_panel.h"
+#include "main_window/method_panel.h"
 #include "panel_models/shoot_panel_model.h"
 
 namespace quadrix {
 
-// The shooting method's panel: the latest shots as dots in the unit square, hits
-// in blue and misses in orange, under the quarter circle's arc.
-class ShootPanel : public ModelPanel<ShootPanelModel> {
+// The latest shots in the unit square under the quarter circle's arc.
+class ShootPanel : public MethodPanel {
     Q_OBJECT
 
   public:
-    static constexpr double kDotRadius = 1.3;
-
     explicit ShootPanel(QWidget* parent);
+
+    void ForgetRun() override { model_.ForgetRun(); }
+    const ShootPanelModel& Model() const { return model_; }
 
   protected:
     void TakeState(const EstimatorState& state) override;
-    QString SquareSummary() const override;
-    void PaintSquare(QPainter& painter, const QRectF& square) const override;
-    QString ReferenceLabel() const override;
-    QString CountName() const override;
-    QString Caption() const override;
+    void Draw(Canvas& canvas, const Rect& contents) const override;
+    std::string Description(const PanelGeometry& geometry) const override;
+
+  private:
+    ShootPanelModel model_;
 };
 
 }  // namespace quadrix

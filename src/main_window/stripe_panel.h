@@ -1,31 +1,28 @@
+// The stripe method's panel: holds its model and draws it.
 #pragma once
 
-#include "main_window/model_panel.h"
+#include "main_window/method_panel.h"
 #include "panel_models/stripe_panel_model.h"
 
 namespace quadrix {
 
-// The stripe method's panel: under the quarter circle the upper rectangles
-// (light orange where they overshoot) and the lower ones (light blue) while a
-// stripe is at least two pixels wide, else the band between the two step curves
-// (orange) above the area under the lower one (light blue).
-class StripePanel : public ModelPanel<StripePanelModel> {
+// The upper and lower rectangles, or the band between them, under the quarter circle.
+class StripePanel : public MethodPanel {
     Q_OBJECT
 
   public:
     explicit StripePanel(QWidget* parent);
 
+    void ForgetRun() override { model_.ForgetRun(); }
+    const StripePanelModel& Model() const { return model_; }
+
   protected:
     void TakeState(const EstimatorState& state) override;
-    QString SquareSummary() const override;
-    void PaintSquare(QPainter& painter, const QRectF& square) const override;
-    QString ReferenceLabel() const override;
-    QString CountName() const override;
-    QString Caption() const override;
+    void Draw(Canvas& canvas, const Rect& contents) const override;
+    std::string Description(const PanelGeometry& geometry) const override;
 
   private:
-    void PaintRectangles(QPainter& painter, const QRectF& square) const;
-    void PaintBand(QPainter& painter, const QRectF& square) const;
+    StripePanelModel model_;
 };
 
 }  // namespace quadrix

@@ -1,3 +1,4 @@
+// The error of a method's estimate against its count over one run, kept for a log-log plot.
 #include "panel_models/convergence_plot.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Reads the counter-based random sequence by index, one Philox block per neighbouring pair.
 #include "panel_models/counter_sequence_reader.h"
 
 #include "runtime/counter_random_sequence.h"

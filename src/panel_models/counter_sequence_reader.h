@@ -1,3 +1,4 @@
+// Reads the counter-based random sequence by index, one Philox block per neighbouring pair.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The decimal digits of numbers as the program shows them, for comparing two numbers' digits.
 #include "panel_models/decimal_digits.h"
 
 #include <cmath>
@@ -15,19 +16,19 @@ std::size_t IntegerLength(std::string_view digits) {
 
 }  // namespace
 
-std::string DecimalDigits::Fixed(double value) {
+std::string FixedDigits(double value) {
     if (!std::isfinite(value)) {
         return {};
     }
     if (std::signbit(value) && value != 0.0) {
-        return '-' + Fixed(-value);
+        return '-' + FixedDigits(-value);
     }
     return FixedNotation(RoundToSignificantDigits(value), ".");
 }
 
-std::string DecimalDigits::Shared(double a, double b) {
-    const std::string first = Fixed(a);
-    const std::string second = Fixed(b);
+std::string SharedDigits(double a, double b) {
+    const std::string first = FixedDigits(a);
+    const std::string second = FixedDigits(b);
     // Digits at the same place only: 10.2 and 1.02 share no "1".
     if (IntegerLength(first) != IntegerLength(second)) {
         return {};
@@ -46,8 +47,8 @@ std::string DecimalDigits::Shared(double a, double b) {
     return shared;
 }
 
-std::string DecimalDigits::Truncated(double value, int decimals) {
-    std::string digits = Fixed(value);
+std::string TruncatedDigits(double value, int decimals) {
+    std::string digits = FixedDigits(value);
     if (digits.empty()) {
         return digits;
     }
@@ -61,7 +62,7 @@ std::string DecimalDigits::Truncated(double value, int decimals) {
     return digits;
 }
 
-int DecimalDigits::Decimals(std::string_view digits) {
+int DecimalsIn(std::string_view digits) {
     const std::size_t separator = digits.find('.');
     if (separator == std::string_view::npos) {
         return 0;

@@ -1,3 +1,4 @@
+// The caption line under a method's drawing: an interval for pi and the digits it settles.
 #include "panel_models/interval_caption.h"
 
 #include <algorithm>
@@ -6,6 +7,9 @@
 
 namespace quadrix {
 namespace {
+
+constexpr int kMinDecimals = 2;
+constexpr int kMaxDecimals = 14;  // what 15 significant digits give near pi
 
 std::string WithSeparator(std::string_view text, std::string_view separator) {
     std::string result;
@@ -21,16 +25,15 @@ std::string WithSeparator(std::string_view text, std::string_view separator) {
 
 }  // namespace
 
-std::string IntervalCaption::Text(std::string_view label, double lower, double upper,
-                                  std::string_view separator) {
-    const std::string shared = DecimalDigits::Shared(lower, upper);
-    const int decimals =
-        std::clamp(DecimalDigits::Decimals(shared) + 2, kMinDecimals, kMaxDecimals);
+std::string IntervalCaption(std::string_view label, double lower, double upper,
+                            std::string_view separator) {
+    const std::string shared = SharedDigits(lower, upper);
+    const int decimals = std::clamp(DecimalsIn(shared) + 2, kMinDecimals, kMaxDecimals);
     // With a decimal comma, a comma between the ends would blur where one ends.
     const std::string_view between = separator == "," ? "; " : ", ";
-    std::string text = WithSeparator(DecimalDigits::Truncated(lower, decimals), separator);
+    std::string text = WithSeparator(TruncatedDigits(lower, decimals), separator);
     text += between;
-    text += WithSeparator(DecimalDigits::Truncated(upper, decimals), separator);
+    text += WithSeparator(TruncatedDigits(upper, decimals), separator);
     std::string caption(label);
     caption += '[' + text + "]  ";
     caption += shared.empty() ? "no digit sure yet"

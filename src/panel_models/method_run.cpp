@@ -1,3 +1,4 @@
+// A method's run as its panel follows it from tick to tick.
 #include "panel_models/method_run.h"
 
 #include <numbers>

@@ -1,3 +1,4 @@
+// A method's run as its panel follows it from tick to tick.
 #pragma once
 
 #include "panel_models/convergence_plot.h"

@@ -1,3 +1,4 @@
+// What the shooting method's panel shows, without pixels.
 #include "panel_models/shoot_panel_model.h"
 
 #include <algorithm>
@@ -86,8 +87,8 @@ std::string ShootPanelModel::CaptionOf(const ShootState& state) {
         return {};
     }
     const WilsonInterval interval(state.hitCount, state.shootCount);
-    return IntervalCaption::Text("95%: ", 4.0 * interval.Lower(), 4.0 * interval.Upper(),
-                                 DecimalSeparator());
+    return IntervalCaption("95%: ", 4.0 * interval.Lower(), 4.0 * interval.Upper(),
+                           DecimalSeparator());
 }
 
 }  // namespace quadrix

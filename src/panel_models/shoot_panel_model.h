@@ -1,3 +1,4 @@
+// What the shooting method's panel shows, without pixels.
 #pragma once
 
 #include <cstdint>
@@ -33,7 +34,6 @@ class ShootPanelModel {
     // The method was reset: the next Update starts a new run.
     void ForgetRun() { run_.Forget(); }
 
-    bool HasState() const { return run_.HasState(); }
     // The latest shots counted, at most kMaxDots, oldest first.
     const std::vector<Dot>& Dots() const { return dots_; }
     // Empty before the first shot.

@@ -1,3 +1,4 @@
+// What the stripe method's panel shows, without pixels.
 #include "panel_models/stripe_panel_model.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@
 
 namespace quadrix {
 void StripePanelModel::Update(const StripeState& state) {
-    caption_ = IntervalCaption::Text("", state.piBelow, state.piAbove, DecimalSeparator());
+    caption_ = IntervalCaption("", state.piBelow, state.piAbove, DecimalSeparator());
     run_.Take(state.count, state.piRounded);
 }
 

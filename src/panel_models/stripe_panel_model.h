@@ -1,3 +1,4 @@
+// What the stripe method's panel shows, without pixels.
 #pragma once
 
 #include <optional>

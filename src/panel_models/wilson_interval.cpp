@@ -1,3 +1,4 @@
+// The Wilson score interval for a share estimated from trials.
 #include "panel_models/wilson_interval.h"
 
 #include <algorithm>

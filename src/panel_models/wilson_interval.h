@@ -1,3 +1,4 @@
+// The Wilson score interval for a share estimated from trials.
 #pragma once
 
 #include <cstdint>

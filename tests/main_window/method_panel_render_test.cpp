@@ -1,3 +1,4 @@
+// The pixels of the method panels as Qt paints their drawings: dots, fills and the arc.
 #include <QImage>
 #include <QPainter>
 
@@ -7,91 +8,85 @@
 
 #include "estimators/quadrix_shoot.h"
 #include "estimators/quadrix_stripe.h"
-#include "main_window/panel_colours.h"
+#include "main_window/qt_canvas.h"
 #include "main_window/shoot_panel.h"
 #include "main_window/stripe_panel.h"
+#include "panel_models/panel_colours.h"
 #include "runtime/counter_random_sequence.h"
 
 namespace quadrix {
 namespace {
 
-constexpr int kBorder = 20;  // transparent room around the panel, where nothing may land
-const QRect kPanel(kBorder, kBorder, 297, 169);
+namespace colours = panel_colours;
 
-// The panel as it draws itself at the window's panel size, inside a transparent border.
+// The window's panel size, in a transparent border where nothing may land.
+const QRect kPanel(20, 20, 297, 169);
+
 QImage Render(MethodPanel& panel) {
-    panel.setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel.resize(kPanel.size());
-    QImage image(kPanel.size().grownBy({kBorder, kBorder, kBorder, kBorder}),
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage image(kPanel.size().grownBy({20, 20, 20, 20}), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.translate(kBorder, kBorder);
+    painter.translate(kPanel.topLeft());
     panel.PaintDrawing(painter);
     return image;
 }
 
-// Opaque pixels near the colour; with none given, visible pixels outside the panel.
-int Count(const QImage& image, const QColor* wanted = nullptr, int tolerance = 10) {
+// Opaque pixels near the colour.
+int CountOf(const QImage& image, const Colour& colour, int tolerance = 30) {
+    const QColor w = QtCanvas::ToQColor(colour);
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            const bool near = c.alpha() == 255 && wanted != nullptr &&
-                              std::abs(c.red() - wanted->red()) <= tolerance &&
-                              std::abs(c.green() - wanted->green()) <= tolerance &&
-                              std::abs(c.blue() - wanted->blue()) <= tolerance;
-            count += (wanted == nullptr ? c.alpha() != 0 && !kPanel.contains(x, y) : near) ? 1 : 0;
+            const int off = std::abs(c.red() - w.red()) + std::abs(c.green() - w.green()) +
+                            std::abs(c.blue() - w.blue());
+            count += c.alpha() == 255 && off <= tolerance;
         }
     }
     return count;
 }
 
-int CountOf(const QImage& image, const QColor& colour, int tolerance = 10) {
-    return Count(image, &colour, tolerance);
+// Whether the border around the panel stayed transparent.
+bool NothingOutside(const QImage& image) {
+    QImage panelOnly(image.size(), image.format());
+    panelOnly.fill(Qt::transparent);
+    QPainter(&panelOnly).drawImage(kPanel.topLeft(), image.copy(kPanel));
+    return panelOnly == image;
 }
 
-// Dark pixels inside the square, off its outline: the arc's.
-int ArcPixels(const QImage& image, const MethodPanel& panel) {
-    const QRect inside =
-        panel.SquareRect().toRect().adjusted(3, 3, -3, -3).translated(kBorder, kBorder);
-    return CountOf(image.copy(inside), PanelColours::Curve(), 60);
-}
-
-TEST(MethodPanelRender, ShootingPanelShowsHitsAndMissesUnderTheArc) {
+TEST(ShootPanel, DrawsEachShotInItsColourWithinTheSquare) {
     CounterRandomSequence sequence;
     QuadrixShoot shoot(sequence);
     ShootPanel panel(nullptr);
-    for (int tick = 0; tick < 40; ++tick) {
-        shoot.DoStep(1000);
-        panel.ShowState(shoot.State());
-    }
+    shoot.DoStep(2000);
+    panel.ShowState(shoot.State());
     const QImage drawn = Render(panel);
-    EXPECT_GT(CountOf(drawn, PanelColours::Hit(), 30), 500);
-    EXPECT_GT(CountOf(drawn, PanelColours::Miss(), 30), 100);
-    EXPECT_GT(ArcPixels(drawn, panel), 50);
-    EXPECT_EQ(Count(drawn), 0);
+    EXPECT_GT(CountOf(drawn, colours::kHit, 90), 500);
+    EXPECT_GT(CountOf(drawn, colours::kMiss, 90), 100);
+    const Rect s = panel.Geometry().square;  // where every miss lies
+    const QRect square = QRectF(s.left, s.top, s.width, s.height).toAlignedRect();
+    EXPECT_EQ(CountOf(drawn.copy(square.adjusted(-2, -2, 2, 2).translated(kPanel.topLeft())),
+                      colours::kMiss, 90),
+              CountOf(drawn, colours::kMiss, 90));
+    EXPECT_TRUE(NothingOutside(drawn));
 }
 
-TEST(MethodPanelRender, StripePanelShowsBothRectangleSumsOrTheBand) {
+TEST(StripePanel, ShowsBothRectangleSumsOrTheBand) {
     QuadrixStripe stripe;
     StripePanel panel(nullptr);
-    const QImage fresh = Render(panel);
-    EXPECT_GT(ArcPixels(fresh, panel), 100);
-    EXPECT_EQ(CountOf(fresh, PanelColours::Below()), 0);
+    EXPECT_GT(CountOf(Render(panel), colours::kCurve, 180), 100);  // the arc alone
     stripe.DoStep(1);
     panel.ShowState(stripe.State());
     const QImage rectangles = Render(panel);
-    EXPECT_GT(CountOf(rectangles, PanelColours::Above()), 300);
-    EXPECT_GT(CountOf(rectangles, PanelColours::Below()), 3000);
-    EXPECT_EQ(Count(rectangles), 0);
+    EXPECT_GT(CountOf(rectangles, colours::kAbove), 300);
+    EXPECT_GT(CountOf(rectangles, colours::kBelow), 3000);
+    EXPECT_TRUE(NothingOutside(rectangles));
     stripe.DoStep(4);  // 128 stripes, each narrower than two pixels
     panel.ShowState(stripe.State());
     const QImage band = Render(panel);
-    EXPECT_GT(CountOf(band, PanelColours::Below()), 3000);
-    EXPECT_GT(CountOf(band, PanelColours::Band(), 40), 10);
-    EXPECT_EQ(CountOf(band, PanelColours::Above()), 0);
-    EXPECT_EQ(Count(band), 0);
+    EXPECT_GT(CountOf(band, colours::kBand, 120), 10);
+    EXPECT_TRUE(NothingOutside(band));
 }
 
 }  // namespace

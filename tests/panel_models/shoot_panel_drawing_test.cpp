@@ -1,0 +1,55 @@
+// The shooting panel's dots and what it tells screen readers.
+#include "panel_models/shoot_panel_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <span>
+
+#include "estimators/quadrix_shoot.h"
+#include "panel_models/panel_colours.h"
+#include "panel_models/panel_geometry.h"
+#include "runtime/counter_random_sequence.h"
+#include "support/recording_canvas.h"
+
+namespace quadrix {
+namespace {
+
+ShootPanelModel ModelAfter(Long shots) {
+    CounterRandomSequence sequence;
+    QuadrixShoot shoot(sequence);
+    shoot.DoStep(shots);
+    ShootPanelModel model;
+    model.Update(shoot.Snapshot());
+    return model;
+}
+
+// Within the quarter circle about the square's lower left corner.
+TEST(ShootPanelDrawing, DotsInsideTheArcAreHits) {
+    testing::RecordingCanvas canvas;
+    const Rect contents{3.0, 2.0, 297.0, 169.0};
+    DrawShootPanel(canvas, contents, ModelAfter(500));
+    const Rect square = PanelGeometryIn(contents, canvas.LineHeight({})).square;
+    ASSERT_EQ(canvas.dots.size(), 501u);  // the shots, then the plot's point
+    for (const testing::Drawn& dot : std::span(canvas.dots).first(500)) {
+        const Point at = dot.points[0];
+        const bool inside = std::hypot(at.x - square.left, square.Bottom() - at.y) <= square.width;
+        EXPECT_EQ(dot.colour, inside ? panel_colours::kHit : panel_colours::kMiss);
+    }
+}
+
+TEST(ShootPanelDrawing, CaptionIsCutToItsLine) {
+    testing::RecordingCanvas canvas;
+    DrawShootPanel(canvas, {0.0, 0.0, 70.0, 169.0}, ModelAfter(500));
+    EXPECT_EQ(canvas.texts.back().text, "95%: [3.00");  // 60 pixels, 6 a character
+}
+
+TEST(ShootPanelDrawing, DescriptionTellsWhatIsDrawn) {
+    EXPECT_EQ(ShootPanelDescription(ModelAfter(500)),
+              "95%: [3.00, 3.29]  \u03c0 = 3\u2026. The latest 500 shots: 395 hits inside the arc "
+              "in blue, 105 misses in orange. Error plot of 1 ticks, latest error 0.0184 at 500 "
+              "shots.");
+}
+
+}  // namespace
+}  // namespace quadrix

@@ -13,14 +13,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
-#include <limits>
 #include <random>
 #include <string>
 
 #include "main_window/frm_main.h"
-#include "runtime/errors.h"
-#include "runtime/number_parser.h"
 #include "support/test_seed.h"
+#include "support/tick_cost.h"
 #include "support/window_test.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -35,8 +33,8 @@ namespace quadrix::testing {
 namespace {
 
 constexpr std::int64_t kWarmUpTicks = 1000;
-// Stripes summed in one tick: cheap even under the sanitizers.
-constexpr std::int64_t kStripeBudget = std::int64_t{1} << 16;
+// The work of one tick in shots plus stripes: cheap even under the sanitizers.
+constexpr std::int64_t kTickBudget = std::int64_t{1} << 16;
 constexpr std::int64_t kAllowedHeapGrowthKiB = 1024;
 
 // The heap blocks the process holds, as its allocator counts them.
@@ -49,20 +47,13 @@ std::int64_t HeapInUseKiB() {
 #endif
 }
 
-// The stripes the next tick sums: they double at every step, until they overflow.
-std::int64_t NextStripes(const frmMain& window, const QLineEdit& steps) {
-    Long doublings = 0;
-    try {
-        doublings = TextToLong(steps.text().toStdString());
-    } catch (const Error&) {
-        return 0;  // the tick fails before any step
-    }
-    constexpr std::int64_t kMaxLong = std::numeric_limits<Long>::max();
-    std::int64_t stripes = window.Running(2) ? window.Generators(2).Count() : 0;
-    for (Long step = 0; step < doublings && stripes <= kMaxLong; ++step) {
-        stripes *= 2;
-    }
-    return stripes <= kMaxLong ? stripes : 0;
+// The work of the next tick, of shots and of stripes.
+std::int64_t NextTickCost(const frmMain& window, const QLineEdit& steps) {
+    const auto count = [&](Long method) {
+        return window.Running(method) ? std::optional(window.Generators(method).Count())
+                                      : std::nullopt;
+    };
+    return testing::NextTickCost(steps.text().toStdString(), count(1), count(2));
 }
 
 // 100000 ticks (QUADRIX_SOAK_TICKS) with random clicks and texts between them.
@@ -104,10 +95,10 @@ TEST(FrmMainSoak, HeapStaysFlatOverLongRandomUse) {
         // Stripes grown too many for a cheap tick are reset, or stopped.
         const int selected = tabs->currentIndex();
         tabs->setCurrentIndex(1);
-        if (NextStripes(*window, *steps) > kStripeBudget) {
+        if (NextTickCost(*window, *steps) > kTickBudget) {
             reset->click();
         }
-        if (NextStripes(*window, *steps) > kStripeBudget) {
+        if (NextTickCost(*window, *steps) > kTickBudget) {
             startStop->click();
         }
         tabs->setCurrentIndex(selected);

@@ -1,12 +1,8 @@
 // Drives the calculation controller as its user would and checks what must hold after each action.
 #include "support/checked_desk.h"
 
-#include <algorithm>
-#include <limits>
-
 #include "estimators/quadrix_stripe.h"
-#include "runtime/errors.h"
-#include "runtime/number_parser.h"
+#include "support/tick_cost.h"
 
 namespace quadrix::testing {
 
@@ -39,27 +35,11 @@ void CheckedDesk::Tick() {
 }
 
 std::int64_t CheckedDesk::NextTickCost() const {
-    Long steps = 0;
-    try {
-        steps = TextToLong(window_.steps);
-    } catch (const Error&) {
-        return 0;  // the tick fails before any step
-    }
-    constexpr std::int64_t kMaxLong = std::numeric_limits<Long>::max();
-    constexpr Long kShooting = IndexOf(Method::kShooting);
-    constexpr Long kStripes = IndexOf(Method::kStripes);
-    std::int64_t cost = 0;
-    if (controller_.Running(kShooting) && steps > 0) {
-        cost += std::min<std::int64_t>(steps, kMaxLong - controller_.Generators(kShooting).Count());
-    }
-    if (controller_.Running(kStripes)) {
-        std::int64_t stripes = controller_.Generators(kStripes).Count();
-        for (Long step = 0; step < steps && stripes <= kMaxLong; ++step) {
-            stripes *= 2;
-        }
-        cost += stripes <= kMaxLong ? stripes : 0;  // else the doubling overflows first
-    }
-    return cost;
+    const auto count = [this](Long method) {
+        return controller_.Running(method) ? std::optional(controller_.Generators(method).Count())
+                                           : std::nullopt;
+    };
+    return testing::NextTickCost(window_.steps, count(1), count(2));
 }
 
 void CheckedDesk::InsideBox() {

@@ -13,12 +13,12 @@
 #include "support/recording_canvas.h"
 
 namespace quadrix {
-namespace {
 
-ShootPanelModel ModelAfter(Long shots) {
+// After a tick of 500 shots.
+static ShootPanelModel Model() {
     CounterRandomSequence sequence;
     QuadrixShoot shoot(sequence);
-    shoot.DoStep(shots);
+    shoot.DoStep(500);
     ShootPanelModel model;
     model.Update(shoot.Snapshot());
     return model;
@@ -28,28 +28,26 @@ ShootPanelModel ModelAfter(Long shots) {
 TEST(ShootPanelDrawing, DotsInsideTheArcAreHits) {
     testing::RecordingCanvas canvas;
     const Rect contents{3.0, 2.0, 297.0, 169.0};
-    DrawShootPanel(canvas, contents, ModelAfter(500));
-    const Rect square = PanelGeometryIn(contents, canvas.LineHeight({})).square;
+    DrawShootPanel(canvas, contents, Model());
+    const Rect square = PanelGeometryIn(contents, 10.0).square;
     ASSERT_EQ(canvas.dots.size(), 501u);  // the shots, then the plot's point
-    for (const testing::Drawn& dot : std::span(canvas.dots).first(500)) {
-        const Point at = dot.points[0];
+    for (const auto& [at, colour] : std::span(canvas.dots).first(500)) {
         const bool inside = std::hypot(at.x - square.left, square.Bottom() - at.y) <= square.width;
-        EXPECT_EQ(dot.colour, inside ? panel_colours::kHit : panel_colours::kMiss);
+        EXPECT_EQ(colour, inside ? panel_colours::kHit : panel_colours::kMiss);
     }
 }
 
 TEST(ShootPanelDrawing, CaptionIsCutToItsLine) {
     testing::RecordingCanvas canvas;
-    DrawShootPanel(canvas, {0.0, 0.0, 70.0, 169.0}, ModelAfter(500));
-    EXPECT_EQ(canvas.texts.back().text, "95%: [3.00");  // 60 pixels, 6 a character
+    DrawShootPanel(canvas, {0.0, 0.0, 70.0, 169.0}, Model());
+    EXPECT_EQ(canvas.texts.back(), "95%: [3.00");  // 60 pixels, 6 a character
 }
 
 TEST(ShootPanelDrawing, DescriptionTellsWhatIsDrawn) {
-    EXPECT_EQ(ShootPanelDescription(ModelAfter(500)),
+    EXPECT_EQ(ShootPanelDescription(Model()),
               "95%: [3.00, 3.29]  \u03c0 = 3\u2026. The latest 500 shots: 395 hits inside the arc "
               "in blue, 105 misses in orange. Error plot of 1 ticks, latest error 0.0184 at 500 "
               "shots.");
 }
 
-}  // namespace
 }  // namespace quadrix

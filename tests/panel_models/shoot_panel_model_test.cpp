@@ -13,69 +13,61 @@ namespace {
 
 using Dots = std::vector<std::pair<double, double>>;
 
-// The shots whose values end just before value `end`, oldest first.
-Dots ShotsEndingAt(std::uint64_t end, std::uint64_t shots) {
-    Dots expected;
-    for (std::uint64_t value = end - 2 * shots; value < end; value += 2) {
-        expected.emplace_back(CounterRandomSequence::ValueAt(value),
-                              CounterRandomSequence::ValueAt(value + 1));
+// The shots of the sequence's values in each range [from, to), oldest first.
+Dots ShotsOf(std::initializer_list<std::pair<std::uint64_t, std::uint64_t>> ranges) {
+    Dots shots;
+    for (const auto& [from, to] : ranges) {
+        for (std::uint64_t value = from; value < to; value += 2) {
+            shots.emplace_back(CounterRandomSequence::ValueAt(value),
+                               CounterRandomSequence::ValueAt(value + 1));
+        }
     }
-    return expected;
+    return shots;
 }
 
 // A shooting estimator fed to a model after each step, as the window does after a tick.
-class ShootPanelModelTest : public ::testing::Test {
-  protected:
-    void Step(Long shots) {
-        shoot_.DoStep(shots);
-        model_.Update(shoot_.Snapshot());
-    }
-
-    Dots Drawn() const {
-        Dots shots;
-        for (const ShootPanelModel::Dot& dot : model_.Dots()) {
-            shots.emplace_back(dot.x, dot.y);
+struct Shooting {
+    // The dots after ticks of that many shots.
+    Dots Step(Long shots, int ticks = 1) {
+        for (int tick = 0; tick < ticks; ++tick) {
+            shoot.DoStep(shots);
+            model.Update(shoot.Snapshot());
         }
-        return shots;
+        Dots dots;
+        for (const ShootPanelModel::Dot& dot : model.Dots()) {
+            dots.emplace_back(dot.x, dot.y);
+        }
+        return dots;
     }
 
-    CounterRandomSequence sequence_;
-    QuadrixShoot shoot_{sequence_};
-    ShootPanelModel model_;
+    CounterRandomSequence sequence;
+    QuadrixShoot shoot{sequence};
+    ShootPanelModel model;
 };
 
 // Other draws in between (odd starts), short runs, and long ones kept only in part.
-TEST_F(ShootPanelModelTest, DotsAreTheLatestShotsCounted) {
-    sequence_.Advance(5);
-    Step(3);
-    sequence_.Advance(11);
-    Step(2);
-    Dots expected = ShotsEndingAt(11, 3);
-    const Dots later = ShotsEndingAt(26, 2);
-    expected.insert(expected.end(), later.begin(), later.end());
-    EXPECT_EQ(Drawn(), expected);
+TEST(ShootPanelModel, DotsAreTheLatestShotsCounted) {
+    Shooting run;
+    run.sequence.Advance(5);
+    run.Step(3);
+    run.sequence.Advance(11);
+    EXPECT_EQ(run.Step(2), ShotsOf({{5, 11}, {22, 26}}));
     for (const auto& [ticks, shots] : {std::pair{1, 100000}, std::pair{700, 7}}) {
-        shoot_.Reset();
-        model_.ForgetRun();
-        const std::uint64_t start = sequence_.Position();
-        for (int tick = 0; tick < ticks; ++tick) {
-            Step(shots);
-        }
-        const auto end = start + std::uint64_t{2} * static_cast<std::uint64_t>(ticks * shots);
-        EXPECT_EQ(Drawn(), ShotsEndingAt(end, ShootPanelModel::kMaxDots)) << ticks;
+        const auto end = static_cast<std::uint64_t>(2 * ticks * shots);
+        EXPECT_EQ(Shooting().Step(shots, ticks),
+                  ShotsOf({{end - 2 * ShootPanelModel::kMaxDots, end}}));
     }
 }
 
 // Fewer shots than the run before the reset, whose shots and points stay out.
-TEST_F(ShootPanelModelTest, ANewRunShowsOnlyItsOwnShots) {
-    Step(10);
-    shoot_.Reset();
-    model_.ForgetRun();
-    EXPECT_EQ(model_.Plot().Points().size(), 1u);  // until the next tick
-    const std::uint64_t resetAt = sequence_.Position();
-    Step(3);
-    EXPECT_EQ(Drawn(), ShotsEndingAt(resetAt + 6, 3));
-    EXPECT_EQ(model_.Plot().Points().size(), 1u);
+TEST(ShootPanelModel, ANewRunShowsOnlyItsOwnShots) {
+    Shooting run;
+    run.Step(10);
+    run.shoot.Reset();
+    run.model.ForgetRun();
+    EXPECT_EQ(run.model.Plot().Points().size(), 1u);  // until the next tick
+    EXPECT_EQ(run.Step(3), ShotsOf({{20, 26}}));
+    EXPECT_EQ(run.model.Plot().Points().size(), 1u);
 }
 
 }  // namespace

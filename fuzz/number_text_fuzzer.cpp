@@ -1,9 +1,9 @@
-// Fuzzes the numeric test, text to Long and the number texts.
-// Byte 0 bit 0 picks "." or ","; bytes 1-4 a Long, 5-12 a Double to spell; the rest a text
-// to convert.
+// Fuzzes the numeric test, text to Long and the number texts. Byte 0 bit 0 picks "." or ",";
+// bytes 1-4 a Long, 5-12 a Double to spell; the rest a text to convert.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -45,14 +45,12 @@ void CheckText(const std::string& text, std::string_view separator) {
     std::replace(comma.begin(), comma.end(), '.', ',');
     Check(text.find(',') != std::string::npos || Outcome(text, ".") == Outcome(comma, ","),
           "the separator changes nothing but the spelling", quoted);
-    if (!converts || text.empty() || std::string_view("+- \t").find(text[0]) != std::string::npos) {
-        return;
+    if (converts && std::string_view("+- \t").find(text[0]) == std::string::npos) {
+        const std::optional<Long> positive = Convert(text, separator);
+        const std::optional<Long> negative = Convert("-" + text, separator);
+        Check(positive ? negative == -*positive : !negative || negative == kLongMin,
+              "a minus in front negates the value", quoted);
     }
-    const std::optional<Long> positive = Convert(text, separator);
-    const std::optional<Long> negative = Convert("-" + text, separator);
-    Check(positive ? negative == -*positive
-                   : !negative || negative == std::numeric_limits<Long>::min(),
-          "a minus in front negates the value", quoted);
 }
 
 void CheckDouble(double value, std::string_view separator) {
@@ -70,9 +68,8 @@ void CheckDouble(double value, std::string_view separator) {
     const std::string mantissa = plain.substr(0, plain.find('E'));
     const std::string significant =
         mantissa.substr(std::min(mantissa.find_first_not_of("-0."), mantissa.size()));
-    Check(std::count_if(significant.begin(), significant.end(), [](char c) { return c != '.'; }) <=
-                  15 &&
-              !(mantissa.find('.') != std::string::npos && mantissa.back() == '0'),
+    Check(std::ranges::count_if(significant, [](char c) { return c != '.'; }) <= 15 &&
+              !(mantissa.find('.') != std::string::npos && mantissa.ends_with('0')),
           "at most 15 significant digits, no trailing zeros", details);
     // Read back wider than a Double: the largest Doubles round to beyond it.
     const long double back = std::strtold(plain.c_str(), nullptr);

@@ -10,13 +10,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv) {
-    std::vector<std::filesystem::path> files(argv + 1, argv + argc);
-    for (int i = 1; i < argc; ++i) {
-        if (std::filesystem::is_directory(argv[i])) {
-            std::erase(files, argv[i]);
-            for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
-                files.push_back(entry.path());
-            }
+    std::vector<std::filesystem::path> files;
+    for (const std::filesystem::path named : std::vector(argv + 1, argv + argc)) {
+        if (std::filesystem::is_directory(named)) {
+            files.insert(files.end(), std::filesystem::directory_iterator(named),
+                         std::filesystem::directory_iterator());
+        } else {
+            files.push_back(named);
         }
     }
     for (const std::filesystem::path& file : files) {

@@ -16,19 +16,6 @@ TEST(QuadrixStripe, StateIsTheReferenceBoundsAndTheirMean) {
                                              reference::StripePiAbove(count),
                                              reference::StripePiBelow(count), count}));
     }
-    EXPECT_EQ(stripe.StateDescr(),
-              "PiRounded:  3.1415561594041\r\nPiAbove:    3.14350989153902"
-              "\r\nPiBelow:    3.13960364153902\r\nCount:      1024");
-}
-
-TEST(QuadrixStripe, EachStepDoublesTheStripes) {
-    QuadrixStripe stripe;
-    stripe.DoStep(3);
-    stripe.DoStep(-7);
-    EXPECT_EQ(stripe.Count(), 32);
-    stripe.Count(0);
-    stripe.DoStep(5);
-    EXPECT_EQ(stripe.Count(), 0);
 }
 
 TEST(QuadrixStripe, DoublingPastTwoToTheThirtyOverflows) {

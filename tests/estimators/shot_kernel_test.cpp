@@ -17,8 +17,7 @@ namespace quadrix {
 TEST(ShotKernel, JudgesShotsAtTheArcLikeThePlainTest) {
     // The corners, then word pairs whose a*a + b*b is within a few units of 2^64, where
     // rounding alone decides: densest where one word is near 2^32, then beside random words.
-    std::vector<std::uint32_t> x = {0, 0xFFFFFFFF};
-    std::vector<std::uint32_t> y = {0, 0xFFFFFFFF};
+    std::vector<std::uint32_t> x = {0, 0xFFFFFFFF}, y = x;
     std::vector<std::int64_t> hit = {1, 0};  // by the plain test
     std::mt19937 random(2);
     std::uniform_int_distribution<std::uint64_t> draw(1u << 17, 0xFFFFFFFF);
@@ -32,8 +31,8 @@ TEST(ShotKernel, JudgesShotsAtTheArcLikeThePlainTest) {
                 std::abs(static_cast<std::int64_t>(near * near - rest)) < 16384) {
                 x.push_back(static_cast<std::uint32_t>(a));
                 y.push_back(static_cast<std::uint32_t>(near));
-                const double u = x.back() * CounterRandomSequence::kScale;
-                const double v = y.back() * CounterRandomSequence::kScale;
+                const double u = a * CounterRandomSequence::kScale,
+                             v = near * CounterRandomSequence::kScale;
                 hit.push_back(u * u + v * v <= 1.0 ? 1 : 0);
             }
         }

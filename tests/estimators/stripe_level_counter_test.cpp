@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
-#include <cmath>
 #include <cstdint>
+#include <optional>
 #include <random>
+#include <tuple>
 
 #include "estimators/stripe_grid_kernel.h"
 #include "estimators/stripe_level_counter.h"
@@ -15,44 +17,39 @@
 namespace quadrix {
 namespace {
 
-// Counts the ranges on which counting met a tie (where the kernel's and the
-// counter's units may differ, as a tie rounds either way).
-int ExpectCountedLikeTheKernel(const StripeTermRange& range, int scaleExponent) {
+// Counting meets the kernel's ties (which round either way) and its units elsewhere; `tie` if set.
+void ExpectCountedLikeTheKernel(const StripeTermRange& range, int scaleExponent,
+                                std::optional<bool> tie = std::nullopt) {
     SCOPED_TRACE(::testing::Message() << "count " << range.count << ", terms " << range.first
                                       << ".." << range.end << ", grid 2^-" << scaleExponent);
     const StripeGridSum kernel = stripe_grid_kernel::SumOnGrid(range, scaleExponent);
     const StripeGridSum counted = StripeLevelCounter(range, scaleExponent).Sum();
-    EXPECT_EQ(counted.noTie, kernel.noTie);
-    if (kernel.noTie) {
-        EXPECT_EQ(counted.units, kernel.units);
-    }
-    return kernel.noTie ? 0 : 1;
+    EXPECT_TRUE(counted.noTie == kernel.noTie && (!kernel.noTie || counted.units == kernel.units));
+    EXPECT_EQ(!kernel.noTie, tie.value_or(!kernel.noTie));
 }
 
-// Random ranges on the finest grids that keep their sums exact, with at most a few levels per term,
-// at every SIMD level. Far down small counts, the curve settles nearly every level; near the top of
-// a large count, the heights stray from the curve by up to about 1/16 of the margin, so that some
-// levels settle only with exact heights.
+// Random ranges on the finest grids that keep their sums exact, with at most a few levels per term:
+// far down small counts, where the curve settles nearly every level, and near the top of large
+// ones, where some levels settle only with exact heights.
 TEST(StripeLevelCounter, SumsLikeTheKernel) {
-    struct Draw {
-        Long lowestCount, highestCount, lowestFirst, highestFirst;
-    };
     std::mt19937_64 random(testing::TestSeed());
+    const auto drawIn = [&](Long low, Long high) {
+        return std::uniform_int_distribution<Long>(low, high)(random);
+    };
     testing::ForEachSimdTarget([&] {
-        for (const Draw draw :
-             {Draw{10000, 1000000, 1, 1 << 30}, Draw{1 << 29, kLongMax, 1 << 12, 1 << 16}}) {
+        for (const auto& [lowestCount, highestCount, lowestFirst, highestFirst] :
+             {std::array<Long, 4>{10000, 1000000, 1, 1 << 30},
+              std::array<Long, 4>{1 << 29, kLongMax, 1 << 12, 1 << 16}}) {
             for (int trial = 0; trial < 100; ++trial) {
-                const Long count = std::uniform_int_distribution<Long>(draw.lowestCount,
-                                                                       draw.highestCount)(random);
-                const Long first = std::uniform_int_distribution<Long>(
-                    draw.lowestFirst, std::min(draw.highestFirst, count - 2))(random);
-                const Long terms = std::uniform_int_distribution<Long>(1, 5000)(random);
+                const Long count = drawIn(lowestCount, highestCount);
+                const Long first = drawIn(lowestFirst, std::min(highestFirst, count - 2));
+                const Long terms = drawIn(1, 5000);
                 const StripeTermRange range{count, first, std::min(count, first + terms)};
                 // The finest grid on which the units stay exact below 2^53.
-                int scaleExponent = 52 - static_cast<int>(std::bit_width(
-                                             static_cast<std::uint64_t>(range.end - range.first)));
-                while (StripeLevelCounter(range, scaleExponent).Levels() >
-                       std::int64_t{4} * terms) {
+                const auto width =
+                    std::bit_width(static_cast<std::uint32_t>(range.end - range.first));
+                int scaleExponent = 52 - static_cast<int>(width);
+                while (StripeLevelCounter(range, scaleExponent).Levels() > 4 * terms) {
                     --scaleExponent;
                 }
                 ExpectCountedLikeTheKernel(range, scaleExponent);
@@ -65,19 +62,13 @@ TEST(StripeLevelCounter, SumsLikeTheKernel) {
 // the height is exactly 1 - i^2 2^-(2m+1): on the grid 2^-2m every odd i lies
 // on a level (which the curve crosses a hair before i), every even i on a grid point.
 TEST(StripeLevelCounter, FindsHeightsOnALevel) {
-    struct Planted {
-        Long count, first, end;
-        bool tie;
-    };
-    for (const Planted planted :
-         {Planted{1 << 20, 1, 100, true}, Planted{1 << 20, 40, 41, false},
-          Planted{1 << 20, 99, 100, true}, Planted{1 << 20, 99, 101, true},
-          Planted{1 << 16, 5, 6, true}, Planted{1 << 16, 6, 7, false},
-          Planted{1 << 24, 2000, 2003, true}, Planted{1 << 24, 2000, 2001, false}}) {
-        const auto m = static_cast<int>(std::log2(planted.count));
-        const StripeTermRange range{planted.count, planted.first, planted.end};
-        EXPECT_EQ(ExpectCountedLikeTheKernel(range, 2 * m), planted.tie ? 1 : 0)
-            << "count " << planted.count << ", terms " << planted.first << ".." << planted.end;
+    using Planted = std::tuple<StripeTermRange, bool>;
+    for (const auto& [range, tie] :
+         {Planted{{1 << 20, 1, 100}, true}, Planted{{1 << 20, 40, 41}, false},
+          Planted{{1 << 20, 99, 100}, true}, Planted{{1 << 20, 99, 101}, true},
+          Planted{{1 << 16, 5, 6}, true}, Planted{{1 << 16, 6, 7}, false},
+          Planted{{1 << 24, 2000, 2003}, true}, Planted{{1 << 24, 2000, 2001}, false}}) {
+        ExpectCountedLikeTheKernel(range, 2 * std::countr_zero(std::uint32_t(range.count)), tie);
     }
 }
 

@@ -16,7 +16,6 @@ TEST(NumberParser, ReadsEveryFormOfDecimalNumber) {
          {std::pair{"  10 ", 10}, std::pair{"\t-3", -3}, std::pair{"+7", 7}, std::pair{".5", 0},
           std::pair{"5.", 5}, std::pair{"1E+3", 1000}, std::pair{"25e-1", 2},
           std::pair{" 000000000000000000000000042 ", 42}, std::pair{"-2147483648", kLongMin}}) {
-        EXPECT_TRUE(IsNumeric(text, ".")) << text;
         EXPECT_EQ(TextToLong(text, "."), value) << text;
     }
 }
@@ -36,7 +35,6 @@ TEST(NumberParser, RejectsTextThatSpellsNoNumber) {
     for (const std::string& text :
          {""s, "   "s, "-"s, "."s, "-."s, "e5"s, "1e"s, "1e+"s, "0x1A"s, "&H10"s, "inf"s, "nan"s,
           "1 000"s, "1,5"s, "--1"s, "1.2.3"s, "1\0002"s, "\xef\xbc\x91"s}) {
-        EXPECT_FALSE(IsNumeric(text, ".")) << text;
         EXPECT_THROW(TextToLong(text, "."), ConversionError) << text;
     }
 }
@@ -44,7 +42,6 @@ TEST(NumberParser, RejectsTextThatSpellsNoNumber) {
 TEST(NumberParser, NumbersOutsideLongOverflow) {
     for (const std::string& text : {"2147483647.5"s, "2147483648"s, "-2147483649"s, "1e10"s,
                                     "1e999999999999999999999"s, std::string(100000, '9')}) {
-        EXPECT_TRUE(IsNumeric(text, ".")) << text;
         EXPECT_THROW(TextToLong(text, "."), Overflow) << text;
     }
 }

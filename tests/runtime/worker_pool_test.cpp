@@ -13,10 +13,7 @@ TEST(WorkerPool, RethrowsAFailureOnceTheOtherTasksHaveRun) {
         WorkerPool pool(threads);
         std::atomic<int> finished{0};
         const auto failAtFive = [&](std::size_t i) {
-            if (i == 5) {
-                throw std::runtime_error("task failed");
-            }
-            finished.fetch_add(1);
+            i == 5 ? throw std::runtime_error("task failed") : ++finished;
         };
         EXPECT_THROW(pool.ForEach(64, failAtFive), std::runtime_error);
         EXPECT_EQ(finished.load(), 63) << threads << " threads";

@@ -1,4 +1,4 @@
-// Runs a check once on each SIMD instruction set the engines can run on.
+// Runs a check with the engines forced onto each SIMD instruction set available in turn.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,15 +7,14 @@
 
 namespace quadrix::testing {
 
-// Runs check() with the engines forced onto each available instruction set in turn.
 template <class Check>
 void ForEachSimdTarget(Check check) {
     for (const simd_targets::Target target : simd_targets::Available()) {
         SCOPED_TRACE(::testing::Message() << "SIMD target " << simd_targets::Name(target));
         simd_targets::Force(target);
         check();
-        simd_targets::Automatic();
     }
+    simd_targets::Automatic();
 }
 
 }  // namespace quadrix::testing

@@ -1,4 +1,4 @@
-// The seed of the randomised tests.
+// The randomised tests' seed: QUADRIX_TEST_SEED when set, else a fresh one; printed for reruns.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,6 @@
 
 namespace quadrix::testing {
 
-// QUADRIX_TEST_SEED when set, a fresh seed otherwise; printed, to run a failure again.
 inline std::uint64_t TestSeed() {
     const char* given = std::getenv("QUADRIX_TEST_SEED");
     const std::uint64_t seed = given != nullptr ? std::stoull(given) : std::random_device{}();

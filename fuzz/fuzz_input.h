@@ -48,8 +48,9 @@ inline std::string Escaped(std::string_view text) {
     for (const unsigned char byte : text) {
         char hex[5];
         std::snprintf(hex, sizeof hex, "\\x%02x", byte);
-        escaped +=
-            byte >= 0x20 && byte < 0x7f && byte != '"' && byte != '\\' ? std::string(1, byte) : hex;
+        escaped += byte >= 0x20 && byte < 0x7f && byte != '"' && byte != '\\'
+                       ? std::string(1, static_cast<char>(byte))
+                       : hex;
     }
     return escaped + "\"";
 }

@@ -160,14 +160,14 @@ void frmMain::CreateMenu() {
 // Both pages are laid out in advance, on one spot.
 void frmMain::CreateControls(QWidget* clientArea) {
     FocusOrder focusOrder;
-    for (auto design = kControls.rbegin(); design != kControls.rend(); ++design) {
+    std::for_each(kControls.rbegin(), kControls.rend(), [&](const ControlDesign& design) {
         for (const Method method : kMethods) {
-            if (design->perMethod || method == Method::kShooting) {
-                QWidget* control = CreateControl(*design, method, clientArea);
-                focusOrder.emplace_back(design->tabOrder, IndexOf(method), control);
+            if (design.perMethod || method == Method::kShooting) {
+                QWidget* control = CreateControl(design, method, clientArea);
+                focusOrder.emplace_back(design.tabOrder, IndexOf(method), control);
             }
         }
-    }
+    });
     SetTabOrder(focusOrder);
     connect(tabMethod_, &QTabWidget::currentChanged, this, &frmMain::tabMethod_Click);
     connect(cmdStartStop_, &QPushButton::clicked, this, &frmMain::cmdStartStop_Click);

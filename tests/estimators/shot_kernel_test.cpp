@@ -31,8 +31,8 @@ TEST(ShotKernel, JudgesShotsAtTheArcLikeThePlainTest) {
                 std::abs(static_cast<std::int64_t>(near * near - rest)) < 16384) {
                 x.push_back(static_cast<std::uint32_t>(a));
                 y.push_back(static_cast<std::uint32_t>(near));
-                const double u = a * CounterRandomSequence::kScale,
-                             v = near * CounterRandomSequence::kScale;
+                const double u = static_cast<double>(a) * CounterRandomSequence::kScale,
+                             v = static_cast<double>(near) * CounterRandomSequence::kScale;
                 hit.push_back(u * u + v * v <= 1.0 ? 1 : 0);
             }
         }

@@ -22,7 +22,7 @@ struct WrongForecast : StripeSumForecast {
 };
 
 // Whether the engine's sums on each pool with each forecast are the plain loop's, bit for bit.
-void ExpectPlainSums(Long count, std::span<WorkerPool> pools, std::vector<double> factors,
+void ExpectPlainSums(Long count, std::span<WorkerPool> pools, const std::vector<double>& factors,
                      StripeEngine::GridPath path = StripeEngine::GridPath::kCheapest) {
     const StripeSums plain{reference::StripeSum(count, 1.0), reference::StripeSum(count, 0.0)};
     for (WorkerPool& pool : pools) {

@@ -49,7 +49,8 @@ TEST(StripeLevelCounter, SumsLikeTheKernel) {
                 const auto width =
                     std::bit_width(static_cast<std::uint32_t>(range.end - range.first));
                 int scaleExponent = 52 - static_cast<int>(width);
-                while (StripeLevelCounter(range, scaleExponent).Levels() > 4 * terms) {
+                while (StripeLevelCounter(range, scaleExponent).Levels() >
+                       std::int64_t{4} * terms) {
                     --scaleExponent;
                 }
                 ExpectCountedLikeTheKernel(range, scaleExponent);

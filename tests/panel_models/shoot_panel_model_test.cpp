@@ -53,9 +53,9 @@ TEST(ShootPanelModel, DotsAreTheLatestShotsCounted) {
     run.sequence.Advance(11);
     EXPECT_EQ(run.Step(2), ShotsOf({{5, 11}, {22, 26}}));
     for (const auto& [ticks, shots] : {std::pair{1, 100000}, std::pair{700, 7}}) {
-        const auto end = static_cast<std::uint64_t>(2 * ticks * shots);
+        const std::uint64_t end = std::uint64_t{2} * ticks * shots;
         EXPECT_EQ(Shooting().Step(shots, ticks),
-                  ShotsOf({{end - 2 * ShootPanelModel::kMaxDots, end}}));
+                  ShotsOf({{end - std::uint64_t{2} * ShootPanelModel::kMaxDots, end}}));
     }
 }
 

@@ -34,7 +34,9 @@ class RecordingCanvas : public Canvas {
         circles.push_back(c);
     }
     void DrawArc(const Rect&, double, double, const Pen&) override {}
-    double TextWidth(const Font&, std::string_view t) const override { return 6.0 * t.size(); }
+    double TextWidth(const Font&, std::string_view t) const override {
+        return 6.0 * static_cast<double>(t.size());
+    }
     double LineHeight(const Font&) const override { return 10.0; }
     double Ascent(const Font&) const override { return 8.0; }
     std::string Elided(const Font&, std::string_view t, double w) const override {

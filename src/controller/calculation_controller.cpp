@@ -35,32 +35,40 @@ void CalculationController::Tick() {
         } catch (const Error& error) {
             // Stopped first, so that the failure shows once and not at every tick.
             StopAfterError(method);
-            ShowMessage(TickErrorPrompt(method, stage, error));
+            ShowMessage(TickErrorPrompt(SceneAfterError(method, stage), error));
             return;
         }
     }
 }
 
 void CalculationController::StartStop() {
-    const std::size_t slot = SlotOf(MethodAt(selectedMethod_));
-    if (!running_[slot] && !IsNumeric(window_.StepsText())) {
-        ShowMessage(kInvalidStepsPrompt);
-        return;
-    }
-    running_[slot] = !running_[slot];
-    ShowStartStopState(running_[slot]);
+    ShowEventErrors([this] {
+        const Method method = MethodAt(selectedMethod_);
+        bool& running = running_[SlotOf(method)];
+        if (!running && !IsNumeric(window_.StepsText())) {
+            ShowMessage(kInvalidStepsPrompt);
+            return;
+        }
+        running = !running;
+        stepsLockedBy_ = running ? std::optional(method) : std::nullopt;
+        ShowStartStopState(running);
+    });
 }
 
 void CalculationController::Reset() {
-    const Method method = MethodAt(selectedMethod_);
-    generators_[SlotOf(method)]->Reset();
-    // Like the output field, the drawing keeps the old run until the next tick.
-    window_.ForgetRun(method);
+    ShowEventErrors([this] {
+        const Method method = MethodAt(selectedMethod_);
+        generators_[SlotOf(method)]->Reset();
+        // Like the output field, the drawing keeps the old run until the next tick.
+        window_.ForgetRun(method);
+    });
 }
 
 void CalculationController::SelectTab() {
-    selectedMethod_ = window_.SelectedTabIndex();
-    window_.BringPageToFront(MethodAt(selectedMethod_));
+    ShowEventErrors([this] {
+        selectedMethod_ = window_.SelectedTabIndex();
+        window_.BringPageToFront(MethodAt(selectedMethod_));
+    });
 }
 
 bool CalculationController::Running(Long method) const {
@@ -85,8 +93,14 @@ void CalculationController::StepAndShow(Method method, TickStage& stage) {
 void CalculationController::StopAfterError(Method method) {
     running_[SlotOf(method)] = false;
     if (IndexOf(method) == selectedMethod_) {
+        stepsLockedBy_.reset();
         ShowStartStopState(false);
     }
+}
+
+TickErrorScene CalculationController::SceneAfterError(Method method, TickStage stage) const {
+    return {method, stage, selectedMethod_, stepsLockedBy_,
+            stepsLockedBy_ && running_[SlotOf(*stepsLockedBy_)]};
 }
 
 void CalculationController::ShowStartStopState(bool running) {
@@ -103,6 +117,14 @@ void CalculationController::ShowMessage(const std::string& prompt) {
         throw;
     }
     messageOpen_ = false;
+}
+
+void CalculationController::ShowEventErrors(const std::function<void()>& event) {
+    try {
+        event();
+    } catch (const Error& error) {
+        ShowMessage(EventErrorPrompt(error));
+    }
 }
 
 }  // namespace quadrix

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controller/calculation_window.h"
@@ -19,8 +21,9 @@ namespace quadrix {
 // and Reset act on the selected method.
 //
 // An error in a tick stops the method it came from and is shown in one message
-// box that says why; while any box is open, ticks do nothing, so no second box
-// can follow.
+// box that says why and how to run it again; while any box is open, ticks do
+// nothing, so no second box can follow. An error that leaves a button or a tab
+// selection is shown in a box too, and never reaches the toolkit.
 class CalculationController {
   public:
     static constexpr const char* kStartCaption = "&Start";
@@ -42,7 +45,7 @@ class CalculationController {
     // A tab was selected.
     void SelectTab();
 
-    // By the method's 1-based index; outside 1..2 a bounds error.
+    // By the method's 1-based index; outside 1..2 a BoundsError.
     bool Running(Long method) const;
     // 0 until the window's load sequence selects the first tab.
     Long SelectedMethod() const { return selectedMethod_; }
@@ -52,12 +55,15 @@ class CalculationController {
     // Notes in `stage` how far it came, for the message should it fail.
     void StepAndShow(Method method, TickStage& stage);
     void StopAfterError(Method method);
+    TickErrorScene SceneAfterError(Method method, TickStage stage) const;
     void ShowStartStopState(bool running);
     void ShowMessage(const std::string& prompt);
+    void ShowEventErrors(const std::function<void()>& event);
 
     CalculationWindow& window_;
     std::array<bool, kMethodCount> running_{};
     Long selectedMethod_ = 0;
+    std::optional<Method> stepsLockedBy_;
     std::array<std::unique_ptr<Quadrix>, kMethodCount> generators_;
     bool messageOpen_ = false;
 };

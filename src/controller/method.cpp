@@ -1,15 +1,13 @@
 // The two calculation methods: bounds and names.
 #include "controller/method.h"
 
-#include <stdexcept>
-#include <string>
+#include "runtime/errors.h"
 
 namespace quadrix {
 
 Method MethodAt(Long index) {
     if (index < 1 || index > kMethodCount) {
-        throw std::out_of_range("method index " + std::to_string(index) + " outside 1.." +
-                                std::to_string(kMethodCount));
+        throw BoundsError();
     }
     return static_cast<Method>(index);
 }

@@ -25,7 +25,7 @@ constexpr std::size_t SlotOf(Method method) {
     return static_cast<std::size_t>(IndexOf(method) - 1);
 }
 
-// The method with that 1-based index; an index outside 1..kMethodCount is a bounds error.
+// The method with that 1-based index; outside 1..kMethodCount a BoundsError.
 Method MethodAt(Long index);
 
 // What the method's tab says: "Pi per shoot", "Pi per stripe".

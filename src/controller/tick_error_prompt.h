@@ -1,10 +1,12 @@
-// The message that tells why a tick stopped a method and what to do about it.
+// The messages that tell why an event stopped short and what to do about it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "controller/method.h"
 #include "runtime/errors.h"
+#include "runtime/long_arithmetic.h"
 
 namespace quadrix {
 
@@ -15,8 +17,22 @@ enum class TickStage {
     kState,      // the state after the step
 };
 
+// A tick error and where the user stands once it has stopped the method: the
+// advice has to start from there.
+struct TickErrorScene {
+    Method failed;
+    TickStage stage;
+    Long selectedMethod;
+    // The method whose Start locked the steps field, while it stays locked.
+    std::optional<Method> stepsLockedBy;
+    bool lockerRunning = false;
+};
+
 // The error's own message, then in plain words which method stopped, why, and
-// what to do about it.
-std::string TickErrorPrompt(Method method, TickStage stage, const Error& error);
+// the clicks that run it again from where the user stands.
+std::string TickErrorPrompt(const TickErrorScene& scene, const Error& error);
+
+// The error's own message for an error that left a button or a tab selection.
+std::string EventErrorPrompt(const Error& error);
 
 }  // namespace quadrix

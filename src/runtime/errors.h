@@ -42,6 +42,12 @@ class FloatingPointOverflow : public FloatingPointError {
     FloatingPointOverflow() : FloatingPointError("Floating-point overflow") {}
 };
 
+// An index outside the bounds of a container.
+class BoundsError : public Error {
+  public:
+    BoundsError() : Error("Subscript out of range") {}
+};
+
 // A text that spells no number was converted to one.
 class ConversionError : public Error {
   public:

@@ -4,6 +4,40 @@
 #include <algorithm>
 
 namespace quadrix {
+namespace {
+
+thread_local bool runningPoolTask = false;
+
+// Marks the thread as running a pool task for as long as it lives.
+class PoolTaskMark {
+  public:
+    PoolTaskMark() : outer_(runningPoolTask) { runningPoolTask = true; }
+    ~PoolTaskMark() { runningPoolTask = outer_; }
+    PoolTaskMark(const PoolTaskMark&) = delete;
+    PoolTaskMark& operator=(const PoolTaskMark&) = delete;
+
+  private:
+    bool outer_;
+};
+
+void RunInline(std::size_t tasks, const std::function<void(std::size_t)>& task) {
+    const PoolTaskMark mark;
+    std::exception_ptr failure;
+    for (std::size_t i = 0; i < tasks; ++i) {
+        try {
+            task(i);
+        } catch (...) {
+            if (!failure) {
+                failure = std::current_exception();
+            }
+        }
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+}  // namespace
 
 WorkerPool::WorkerPool(unsigned threads) {
     if (threads == 0) {
@@ -32,27 +66,11 @@ WorkerPool& WorkerPool::Shared() {
 }
 
 void WorkerPool::ForEach(std::size_t tasks, const std::function<void(std::size_t)>& task) {
-    if (tasks == 0) {
+    if (workers_.empty() || tasks <= 1 || runningPoolTask) {
+        RunInline(tasks, task);
         return;
     }
-    const std::unique_lock call(callMutex_, std::try_to_lock);
-    if (workers_.empty() || tasks == 1 || !call.owns_lock()) {
-        // Alone, with a single task, or called from inside a task: run inline.
-        std::exception_ptr failure;
-        for (std::size_t i = 0; i < tasks; ++i) {
-            try {
-                task(i);
-            } catch (...) {
-                if (!failure) {
-                    failure = std::current_exception();
-                }
-            }
-        }
-        if (failure) {
-            std::rethrow_exception(failure);
-        }
-        return;
-    }
+    const std::lock_guard call(callMutex_);
     {
         const std::lock_guard lock(mutex_);
         task_ = &task;
@@ -93,6 +111,7 @@ void WorkerPool::WorkerLoop() {
 }
 
 void WorkerPool::RunTasks() {
+    const PoolTaskMark mark;
     for (std::size_t i = nextTask_.fetch_add(1); i < taskCount_; i = nextTask_.fetch_add(1)) {
         try {
             (*task_)(i);

@@ -17,6 +17,11 @@ namespace quadrix {
 // calling thread takes part, so a pool of one thread runs everything inline.
 // Each call returns only when all of its tasks are done; an exception thrown by
 // a task is rethrown in the caller once the others have finished.
+//
+// While a thread runs a task of any pool, the caller's thread and the workers
+// alike, it is marked, and a call it makes then runs all its tasks inline
+// without touching a lock: nesting never waits on itself. Calls from two
+// threads outside any task wait their turn: one call has the workers at a time.
 class WorkerPool {
   public:
     // threads counts the caller too; 0 means one per hardware thread.
@@ -38,7 +43,7 @@ class WorkerPool {
     void RunTasks();
 
     std::vector<std::thread> workers_;
-    std::mutex callMutex_;  // one ForEach at a time
+    std::mutex callMutex_;  // one shared call at a time
 
     std::mutex mutex_;
     std::condition_variable wake_;

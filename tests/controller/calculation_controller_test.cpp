@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "controller/tick_error_prompt.h"
 #include "estimators/quadrix_shoot.h"
 #include "estimators/quadrix_stripe.h"
 #include "runtime/errors.h"
@@ -116,7 +115,7 @@ TEST(CalculationController, ActionsMakeTheirWindowCalls) {
     }
 }
 
-// Fails as told, as real estimators do only after billions of shots.
+// Fails as told until Reset, as real estimators do only after billions of shots.
 struct FailingEstimator : QuadrixStripe {
     void DoStep(Long steps) override {
         if (atStep) {
@@ -130,53 +129,94 @@ struct FailingEstimator : QuadrixStripe {
         }
         return QuadrixStripe::State();
     }
+    void Reset() override {
+        atStep = atState = nullptr;
+        QuadrixStripe::Reset();
+    }
     std::exception_ptr atStep;
     std::exception_ptr atState;
 };
-
-// The prompt for an error from the given stage of the method's tick.
-std::string PromptFor(Long method, TickStage stage, const std::exception_ptr& error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const Error& raised) {
-        return TickErrorPrompt(MethodAt(method), stage, raised);
-    }
-}
 
 struct ErrorCase {
     Long method;
-    const char* steps;
     std::exception_ptr atStep;
     std::exception_ptr atState;
-    TickStage stage;
-    std::exception_ptr shown;
+    const char* actions;  // the last tick fails
+    const char* prompt;
+    const char* advised;  // the clicks the prompt names
 };
 
 const ErrorCase kErrorCases[] = {
-    {2, "1", std::make_exception_ptr(Overflow()), nullptr, TickStage::kStep,
-     std::make_exception_ptr(Overflow())},
-    {1, "1", nullptr, std::make_exception_ptr(InvalidOperation()), TickStage::kState,
-     std::make_exception_ptr(InvalidOperation())},
-    {2, "-2147483649", nullptr, nullptr, TickStage::kReadSteps,
-     std::make_exception_ptr(Overflow())},
-    {1, "x", nullptr, nullptr, TickStage::kReadSteps, std::make_exception_ptr(ConversionError())},
+    {2, std::make_exception_ptr(Overflow()), nullptr, "tab=2 steps=1 start tick",
+     "Overflow\n\nPi per stripe stopped: the number of stripes cannot double beyond "
+     "1073741824.\nTo run it again: press Reset (back to 4 stripes), then press Start.",
+     "reset start"},
+    {1, std::make_exception_ptr(Overflow()), nullptr, "tab=1 steps=1 start tab=2 start tick",
+     "Overflow\n\nPi per shoot stopped: the shots cannot go past 2147483647.\nTo run it again: "
+     "select the tab \"Pi per shoot\", press Reset (back to no shots), then press Start/Stop, "
+     "which reads \"Stop\".",
+     "tab=1 reset start"},
+    {1, nullptr, std::make_exception_ptr(Overflow()), "tab=1 steps=1 start tab=2 tick",
+     "Overflow\n\nPi per shoot stopped: the hits times 4 no longer fit a Long (after about 684 "
+     "million shots).\nTo run it again: select the tab \"Pi per shoot\", press Reset (back to no "
+     "shots), then press Start/Stop, which reads \"Stop\".",
+     "tab=1 reset start"},
+    {1, nullptr, nullptr, "tab=1 steps=0 start tick",
+     "Invalid floating-point operation\n\nPi per shoot stopped: it has no estimate yet (0/0): it "
+     "was stepped by 0 or fewer shots before its first shot.\nTo run it again: enter a positive "
+     "number of steps per tick, then press Start.",
+     "steps=5 start"},
+    // The steps stay locked by the method that stopped: only its next failure frees them.
+    {1, nullptr, nullptr, "tab=1 steps=0 start tab=2 tick",
+     "Invalid floating-point operation\n\nPi per shoot stopped: it has no estimate yet (0/0): it "
+     "was stepped by 0 or fewer shots before its first shot.\nTo run it again: select the tab "
+     "\"Pi per shoot\", press Start/Stop (this message comes back, and the steps field is free), "
+     "enter a positive number of steps per tick, then press Start.",
+     "tab=1 start tick steps=5 start"},
+    {1, nullptr, nullptr, "tab=1 steps=1 start tab=2 start start steps=3000000000 start tick",
+     "Overflow\n\nPi per shoot stopped: the steps per tick spell a number beyond "
+     "-2147483648..2147483647.\nTo run it again: press Stop, select the tab \"Pi per shoot\", fix "
+     "the steps per tick, then press Start.",
+     "start tab=1 steps=5 start"},
+    {1, nullptr, nullptr, "tab=1 steps=1 start tab=2 start start steps=x tick",
+     "Type mismatch\n\nPi per shoot stopped: the steps per tick no longer spell a number.\nTo run "
+     "it again: select the tab \"Pi per shoot\", fix the steps per tick, then press Start.",
+     "tab=1 steps=5 start"},
+    {2, nullptr, std::make_exception_ptr(DivisionByZero()), "tab=2 steps=1 start tick",
+     "Division by zero\n\nPi per stripe stopped.\nTo run it again: press Reset, then press Start.",
+     "reset start"},
 };
 
-TEST(CalculationController, ATickErrorStopsTheMethodWithThePromptForItsStage) {
+TEST(CalculationController, ATickErrorPromptsClicksThatRunTheMethodAgain) {
     for (const ErrorCase& c : kErrorCases) {
-        const std::string prompt = PromptFor(c.method, c.stage, c.shown);
-        SCOPED_TRACE(prompt);
+        SCOPED_TRACE(c.actions);
         auto failing = std::make_unique<FailingEstimator>();
         failing->atStep = c.atStep;
         failing->atState = c.atState;
-        auto other = std::make_unique<QuadrixStripe>();
-        Session session = c.method == 1 ? Session(std::move(failing), std::move(other))
-                                        : Session(std::move(other), std::move(failing));
-        session.window.steps = "1";
-        session.Run("tab=" + std::to_string(c.method) + " start steps=" + c.steps + " tick");
-        EXPECT_EQ(session.window.prompts, std::vector<std::string>{prompt});
+        auto shooting = c.method == 1 && (c.atStep || c.atState)
+                            ? std::unique_ptr<Quadrix>(std::move(failing))
+                            : std::make_unique<QuadrixShoot>();
+        auto stripes = c.method == 2 ? std::unique_ptr<Quadrix>(std::move(failing))
+                                     : std::make_unique<QuadrixStripe>();
+        Session session(std::move(shooting), std::move(stripes));
+        session.Run(c.actions);
+        ASSERT_FALSE(session.window.prompts.empty());
+        EXPECT_EQ(session.window.prompts.front(), c.prompt);
         EXPECT_FALSE(session.controller.Running(c.method));
+        session.Run(std::string(c.advised) + " tick");
+        EXPECT_TRUE(session.controller.Running(c.method));
     }
+}
+
+TEST(CalculationController, ButtonsBeforeTheFirstTabSelectionShowABoundsError) {
+    RecordingWindow window;
+    CalculationController controller(window);
+    controller.StartStop();
+    controller.Reset();
+    controller.Tick();
+    EXPECT_EQ(window.log, std::vector<std::string>(2, "box Subscript out of range"));
+    EXPECT_EQ(controller.SelectedMethod(), 0);
+    EXPECT_THROW(controller.Running(0), BoundsError);
 }
 
 }  // namespace

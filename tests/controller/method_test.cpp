@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include "runtime/errors.h"
 
 namespace quadrix {
 namespace {
 
 TEST(Method, IndexOutsideOneToTwoIsABoundsError) {
     for (const Long index : {-1, 0, 3}) {
-        EXPECT_THROW(MethodAt(index), std::out_of_range) << index;
+        EXPECT_THROW(MethodAt(index), BoundsError) << index;
     }
     EXPECT_EQ(MethodAt(1), Method::kShooting);
     EXPECT_EQ(MethodAt(2), Method::kStripes);

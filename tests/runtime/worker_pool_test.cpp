@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <latch>
 #include <stdexcept>
+#include <thread>
 
 #include "runtime/worker_pool.h"
 
@@ -20,11 +22,31 @@ TEST(WorkerPool, RethrowsAFailureOnceTheOtherTasksHaveRun) {
     }
 }
 
-TEST(WorkerPool, TaskMayCallItsOwnPool) {
+// Each outer task waits for all the others, so the caller and every worker hold
+// one while they call the pool again.
+TEST(WorkerPool, TasksOnEveryThreadMayCallTheirOwnPool) {
+    WorkerPool pool(3);
+    std::latch allStarted(pool.ThreadCount());
+    std::atomic<int> finished{0};
+    pool.ForEach(pool.ThreadCount(), [&](std::size_t) {
+        allStarted.arrive_and_wait();
+        pool.ForEach(3, [&](std::size_t) { ++finished; });
+    });
+    EXPECT_EQ(finished.load(), 3 * 3);
+}
+
+TEST(WorkerPool, CallsFromTwoThreadsBothRunEveryTask) {
     WorkerPool pool(3);
     std::atomic<int> finished{0};
-    pool.ForEach(8, [&](std::size_t) { pool.ForEach(3, [&](std::size_t) { ++finished; }); });
-    EXPECT_EQ(finished.load(), 8 * 3);
+    const auto callOften = [&] {
+        for (int call = 0; call < 200; ++call) {
+            pool.ForEach(16, [&](std::size_t) { ++finished; });
+        }
+    };
+    std::thread other(callOften);
+    callOften();
+    other.join();
+    EXPECT_EQ(finished.load(), 2 * 200 * 16);
 }
 
 }  // namespace quadrix

@@ -52,6 +52,7 @@ CONTROLLER_SEEDS = {
     "paint_between_ticks": "t1000;s.p.p2t1;s.p.p",
     "tab_switch_keeps_caption": "t3;s2.1.2s1s.",
     "lookalike_digits": "t\x80\x81\x82\x83\x84\x85;s",
+    "huge_steps_stripes_stopped": "t2147483608;s.",
 }
 
 

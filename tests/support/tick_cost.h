@@ -28,7 +28,10 @@ inline std::int64_t NextTickCost(const std::string& stepsText, std::optional<Lon
     if (shots.has_value() && steps > 0) {
         cost += std::min<std::int64_t>(steps, kMaxLong - *shots);
     }
-    std::int64_t summed = stripes.value_or(0);
+    if (!stripes.has_value()) {
+        return cost;
+    }
+    std::int64_t summed = *stripes;
     for (Long step = 0; step < steps && summed <= kMaxLong; ++step) {
         summed *= 2;
     }

@@ -16,9 +16,12 @@ struct Cause {
 const char* const kFixSteps = "fix the steps per tick";
 const char* const kResetShooting = "press Reset (back to no shots)";
 
+Cause Unexplained() {
+    return {{}, "press Reset", {}};
+}
+
 Cause CauseOf(Method method, TickStage stage, const Error& error) {
     const bool overflow = dynamic_cast<const Overflow*>(&error) != nullptr;
-    const Cause unexplained{{}, "press Reset", {}};
     switch (stage) {
         case TickStage::kReadSteps:
             if (overflow) {
@@ -29,7 +32,7 @@ Cause CauseOf(Method method, TickStage stage, const Error& error) {
             return {"the steps per tick no longer spell a number", {}, kFixSteps};
         case TickStage::kStep:
             if (!overflow) {
-                return unexplained;
+                return Unexplained();
             }
             if (method == Method::kShooting) {
                 return {"the shots cannot go past 2147483647", kResetShooting, {}};
@@ -39,7 +42,7 @@ Cause CauseOf(Method method, TickStage stage, const Error& error) {
                     {}};
         case TickStage::kState:
             if (method != Method::kShooting) {
-                return unexplained;
+                return Unexplained();
             }
             if (overflow) {
                 return {"the hits times 4 no longer fit a Long (after about 684 million shots)",
@@ -53,9 +56,9 @@ Cause CauseOf(Method method, TickStage stage, const Error& error) {
                     {},
                     "enter a positive number of steps per tick"};
             }
-            return unexplained;
+            return Unexplained();
     }
-    return unexplained;
+    return Unexplained();
 }
 
 // The clicks that run the failed method again. The buttons act on the selected

@@ -1,18 +1,19 @@
 // The SIMD hit count of the shooting engine.
+#include "estimators/shot_kernel.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+#include "runtime/counter_random_sequence.h"
+#include "runtime/philox.h"
+
 // Highway compiles this file once per SIMD target (foreach_target re-includes
 // it); the dispatch table at the end picks the best target the processor has.
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "estimators/shot_kernel.cpp"
 #include <hwy/foreach_target.h>  // IWYU pragma: keep
 #include <hwy/highway.h>
-
-#include <algorithm>
-#include <cstddef>
-#include <cstdint>
-
-#include "estimators/shot_kernel.h"
-#include "runtime/counter_random_sequence.h"
-#include "runtime/philox.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace quadrix::shot_kernel {

@@ -21,9 +21,6 @@ constexpr int kNoBinade = -1;
 constexpr std::int64_t kMinChunkLength = 4096;
 // A multiple of every SIMD width, so that only the very last chunk has a tail.
 constexpr std::int64_t kChunkGranule = 64;
-// Where a chunk's grid sum is refused, it is halved until the parts take the
-// grid; a part this short that still does not is added term by term.
-constexpr Long kBlockLength = 512;
 
 // e with sum in [2^e, 2^(e+1)), or kNoBinade below 1.
 int Binade(double sum) {
@@ -49,7 +46,7 @@ int SmallestExactBinade(Long terms) {
 // reached 2^(e+1) would have to show in m + Q as well. Then the new sum is
 // exactly (m + Q) * ulp. Everything else (a tie, a crossing, a sum outside the
 // expected binade) is refused and the caller adds those heights another way.
-bool AdvanceOnGrid(double& sum, int binade, const StripeGridSum& grid) {
+bool AddGridSumIfExact(double& sum, int binade, const StripeGridSum& grid) {
     if (!grid.noTie || binade == kNoBinade || Binade(sum) != binade) {
         return false;
     }
@@ -67,50 +64,71 @@ bool AdvanceOnGrid(double& sum, int binade, const StripeGridSum& grid) {
 
 StripeEngine::StripeEngine(Long count, WorkerPool& pool, const StripeSumForecast& forecast,
                            GridPath path)
-    : count_(count), pool_(pool), forecast_(forecast), path_(path) {
-    const std::int64_t terms = static_cast<std::int64_t>(count) - 1;
+    : count_(count), pool_(pool), forecast_(forecast), path_(path) {}
+
+StripeSums StripeEngine::Sums() const {
+    return AddTerms(1, count_, {1.0, 0.0});
+}
+
+StripeSums StripeEngine::AddTerms(Long first, Long end, StripeSums start) const {
+    if (end <= first) {
+        return start;
+    }
+    const ChunkLayout layout = LayOutChunks(first, end);
+    // Where the forecast puts each sum before term i: its start, less the
+    // heights it counts before `first`, plus those before i.
+    const double heightsBefore = forecast_.HeightsBefore(first);
+    const StripeSums forecastStart{start.above - heightsBefore, start.below - heightsBefore};
+    ChunkTable table;
+    const auto sumChunk = [&](std::size_t chunk) {
+        table[chunk] = SumOnForecastGrids(ChunkRange(layout, chunk), forecastStart);
+    };
+    // A lambda holding one reference fits into std::function without allocating.
+    pool_.ForEach(layout.count, [&sumChunk](std::size_t chunk) { sumChunk(chunk); });
+    return {AddChunksInOrder(table, layout, kAbove, start.above),
+            AddChunksInOrder(table, layout, kBelow, start.below)};
+}
+
+StripeEngine::ChunkLayout StripeEngine::LayOutChunks(Long first, Long end) {
+    const std::int64_t terms = static_cast<std::int64_t>(end) - first;
     constexpr auto maxChunks = static_cast<std::int64_t>(kMaxChunks);
     const std::int64_t evenShare = (terms + maxChunks - 1) / maxChunks;
     const std::int64_t granular = (evenShare + kChunkGranule - 1) / kChunkGranule * kChunkGranule;
-    const std::int64_t length = std::max(kMinChunkLength, granular);
-    chunkLength_ = static_cast<Long>(std::min(length, terms));
-    chunkCount_ = static_cast<std::size_t>((terms + chunkLength_ - 1) / chunkLength_);
+    const std::int64_t length = std::min(std::max(kMinChunkLength, granular), terms);
+    return {first, end, static_cast<Long>(length),
+            static_cast<std::size_t>((terms + length - 1) / length)};
 }
 
-StripeSums StripeEngine::Sums() const {
-    ChunkTable table;
-    pool_.ForEach(chunkCount_, [this, &table](std::size_t chunk) {
-        SumChunkOnForecastGrids(chunk, table[chunk]);
-    });
-    return {AddChunks(table, &Chunk::above, 1.0), AddChunks(table, &Chunk::below, 0.0)};
-}
-
-StripeTermRange StripeEngine::ChunkRange(std::size_t chunk) const {
-    const std::int64_t first = 1 + static_cast<std::int64_t>(chunk) * chunkLength_;
-    const std::int64_t end = std::min<std::int64_t>(first + chunkLength_, count_);
+StripeTermRange StripeEngine::ChunkRange(const ChunkLayout& layout, std::size_t chunk) const {
+    const std::int64_t first = layout.first + static_cast<std::int64_t>(chunk) * layout.length;
+    const std::int64_t end = std::min<std::int64_t>(first + layout.length, layout.end);
     return {count_, static_cast<Long>(first), static_cast<Long>(end)};
 }
 
 // Both sums share a chunk's grid sum unless a power of two lies between them.
-void StripeEngine::SumChunkOnForecastGrids(std::size_t chunk, Chunk& result) const {
-    const StripeTermRange range = ChunkRange(chunk);
-    result.above.binade = ForecastBinade(range, 1.0);
-    result.below.binade = ForecastBinade(range, 0.0);
-    if (result.above.binade != kNoBinade) {
-        result.above.grid = GridSum(range, result.above.binade);
+StripeEngine::Chunk StripeEngine::SumOnForecastGrids(const StripeTermRange& range,
+                                                     const StripeSums& forecastStart) const {
+    Chunk result;
+    ChunkPart& above = result[kAbove];
+    ChunkPart& below = result[kBelow];
+    above.binade = ForecastBinade(range, forecastStart.above);
+    below.binade = ForecastBinade(range, forecastStart.below);
+    if (above.binade != kNoBinade) {
+        above.grid = GridSum(range, above.binade);
     }
-    if (result.below.binade == result.above.binade) {
-        result.below.grid = result.above.grid;
-    } else if (result.below.binade != kNoBinade) {
-        result.below.grid = GridSum(range, result.below.binade);
+    if (below.binade == above.binade) {
+        below.grid = above.grid;
+    } else if (below.binade != kNoBinade) {
+        below.grid = GridSum(range, below.binade);
     }
+    return result;
 }
 
-int StripeEngine::ForecastBinade(const StripeTermRange& range, double start) const {
-    const int binade = Binade(start + forecast_.HeightsBefore(range.first));
+int StripeEngine::ForecastBinade(const StripeTermRange& range, double forecastStart) const {
+    const int binade = Binade(forecastStart + forecast_.HeightsBefore(range.first));
     // A chunk whose forecast leaves its binade would be refused anyway.
     const bool steady = binade >= SmallestExactBinade(range.end - range.first) &&
-                        Binade(start + forecast_.HeightsBefore(range.end)) == binade;
+                        Binade(forecastStart + forecast_.HeightsBefore(range.end)) == binade;
     return steady ? binade : kNoBinade;
 }
 
@@ -134,46 +152,47 @@ StripeGridSum StripeEngine::GridSum(const StripeTermRange& range, int binade) co
     return stripe_grid_kernel::SumOnGrid(range, scaleExponent);
 }
 
-double StripeEngine::AddChunks(const ChunkTable& table, ChunkPart Chunk::*part,
-                               double start) const {
-    double sum = start;
-    for (std::size_t chunk = 0; chunk < chunkCount_; ++chunk) {
-        const ChunkPart& forecast = table[chunk].*part;
-        if (!AdvanceOnGrid(sum, forecast.binade, forecast.grid)) {
-            sum = AddInParts(ChunkRange(chunk), sum);
+double StripeEngine::AddChunksInOrder(const ChunkTable& table, const ChunkLayout& layout,
+                                      std::size_t sum, double start) const {
+    double running = start;
+    for (std::size_t chunk = 0; chunk < layout.count; ++chunk) {
+        const ChunkPart& forecast = table[chunk][sum];
+        if (!AddGridSumIfExact(running, forecast.binade, forecast.grid)) {
+            running = AddHalving(ChunkRange(layout, chunk), running);
         }
     }
-    return sum;
+    return running;
 }
 
 // A range that crosses into the next binade or holds a tie is halved, so that
-// only the short part around the crossing or tie is added term by term.
-double StripeEngine::AddInParts(const StripeTermRange& range, double sum) const {
-    if (AddOnGrid(range, sum)) {
+// only the short part around the crossing or tie is added by the plain loop.
+double StripeEngine::AddHalving(const StripeTermRange& range, double sum) const {
+    if (AddPartOnGrid(range, sum)) {
         return sum;
     }
-    if (range.end - range.first <= kBlockLength) {
-        return AddInOrder(range, sum);
+    if (range.end - range.first <= kPlainLength) {
+        return AddPlainly(range, sum);
     }
     const Long middle = range.first + (range.end - range.first) / 2;
-    sum = AddInParts({count_, range.first, middle}, sum);
-    return AddInParts({count_, middle, range.end}, sum);
+    sum = AddHalving({count_, range.first, middle}, sum);
+    return AddHalving({count_, middle, range.end}, sum);
 }
 
-bool StripeEngine::AddOnGrid(const StripeTermRange& range, double& sum) const {
+// The part summed on the grid of the binade the running sum is in.
+bool StripeEngine::AddPartOnGrid(const StripeTermRange& range, double& sum) const {
     const int binade = Binade(sum);
     if (binade < SmallestExactBinade(range.end - range.first)) {
         return false;
     }
     const StripeGridSum grid = GridSum(range, binade);
-    return AdvanceOnGrid(sum, binade, grid);
+    return AddGridSumIfExact(sum, binade, grid);
 }
 
 // The plain loop itself; for a count of at least 2 no step can fault.
-double StripeEngine::AddInOrder(const StripeTermRange& range, double sum) {
-    const ScalarStripeOps ops(range.count);
+double StripeEngine::AddPlainly(const StripeTermRange& range, double sum) {
+    const StripeHeights heights(range.count);
     for (Long i = range.first; i < range.end; ++i) {
-        sum = StripeHeightOf(ops, static_cast<double>(i)) + sum;
+        sum = heights.At(static_cast<double>(i)) + sum;
     }
     return sum;
 }

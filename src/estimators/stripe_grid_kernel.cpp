@@ -2,50 +2,22 @@
 #include "estimators/stripe_grid_kernel.h"
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
-// Compiled once per instruction set; the best one the processor has is picked
-// at run time.
+// Highway compiles this file once per SIMD target (foreach_target re-includes
+// it); the dispatch table at the end picks the best target the processor has.
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "estimators/stripe_grid_kernel.cpp"
 #include <hwy/foreach_target.h>  // IWYU pragma: keep
 #include <hwy/highway.h>
 
-#include "estimators/stripe_height.h"
+#include "estimators/stripe_height-inl.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace quadrix::stripe_grid_kernel {
 namespace HWY_NAMESPACE {
 namespace hn = hwy::HWY_NAMESPACE;
-
-// The operations of the stripe height on vectors of d. For a power-of-two
-// count, i * (1 / count) is exact and so equals i / count.
-template <bool kPowerOfTwo, class D>
-class VectorStripeOps {
-  public:
-    using V = hn::Vec<D>;
-
-    VectorStripeOps(D d, Long count)
-        : one_(hn::Set(d, 1.0)),
-          count_(hn::Set(d, static_cast<double>(count))),
-          reciprocal_(hn::Set(d, 1.0 / static_cast<double>(count))) {}
-
-    V Fraction(V index) const {
-        if constexpr (kPowerOfTwo) {
-            return hn::Mul(index, reciprocal_);
-        } else {
-            return hn::Div(index, count_);
-        }
-    }
-    V One() const { return one_; }
-    static V Mul(V a, V b) { return hn::Mul(a, b); }
-    static V Sub(V a, V b) { return hn::Sub(a, b); }
-    static V Sqrt(V a) { return hn::Sqrt(a); }
-
-  private:
-    V one_;
-    V count_;
-    V reciprocal_;
-};
 
 // Adds the rounded heights of the terms first, first + 1, ... in whole vectors
 // of d onto sum and returns the first term left over. The height is the plain
@@ -58,7 +30,7 @@ Long AddWholeVectors(D d, const StripeTermRange& range, Long first, int scaleExp
                      StripeGridSum& sum) {
     using V = hn::Vec<D>;
     const auto lanes = static_cast<Long>(hn::Lanes(d));
-    const VectorStripeOps<kPowerOfTwo, D> ops(d, range.count);
+    const VectorStripeHeights<kPowerOfTwo, D> heights(d, range.count);
     const V step = hn::Set(d, static_cast<double>(lanes));
     const V scale = hn::Set(d, std::ldexp(1.0, scaleExponent));
     V units = hn::Zero(d);
@@ -67,7 +39,7 @@ Long AddWholeVectors(D d, const StripeTermRange& range, Long first, int scaleExp
     V index = hn::Iota(d, static_cast<double>(first));
     Long next = first;
     for (; range.end - next >= lanes; next += lanes) {
-        const V scaled = hn::Mul(StripeHeightOf(ops, index), scale);
+        const V scaled = hn::Mul(heights.At(index), scale);
         const V rounded = hn::Round(scaled);
         units = hn::Add(units, rounded);
         farthest = hn::Max(farthest, hn::Abs(hn::Sub(scaled, rounded)));
@@ -125,12 +97,14 @@ std::size_t SettleWholeVectors(D d, const StripeLevelBatch& batch, std::size_t d
                                      hn::Ge(crossing, lowestCrossing));
         indexSum = hn::Add(indexSum, hn::IfThenElseZero(settled, crossing));
         if (!hn::AllTrue(d, settled)) {
-            for (std::size_t lane = 0; lane < lanes; ++lane) {
-                if (!hn::ExtractLane(hn::VecFromMask(d, settled), lane)) {
-                    crossings.unsettled[crossings.unsettledCount++] =
-                        batch.firstLevel + static_cast<std::int64_t>(done + lane);
-                }
-            }
+            // At most `done` levels are listed so far, so the store (which may
+            // fill a whole vector) stays within the batch's levels.
+            const hn::RebindToSigned<D> di;
+            const auto levelNumbers =
+                hn::Iota(di, batch.firstLevel + static_cast<std::int64_t>(done));
+            crossings.unsettledCount +=
+                hn::CompressStore(levelNumbers, hn::RebindMask(di, hn::Not(settled)), di,
+                                  crossings.unsettled.subspan(crossings.unsettledCount).data());
         }
         level = hn::Add(level, step);
     }
@@ -139,6 +113,7 @@ std::size_t SettleWholeVectors(D d, const StripeLevelBatch& batch, std::size_t d
 }
 
 void SettleCrossings(const StripeLevelBatch& batch, StripeCrossings& crossings) {
+    HWY_ASSERT(crossings.unsettled.size() >= batch.levels);
     crossings.indexSum = 0.0;
     crossings.unsettledCount = 0;
     const hn::ScalableTag<double> full;

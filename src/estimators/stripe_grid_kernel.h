@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "runtime/long_arithmetic.h"
 
@@ -40,10 +41,11 @@ struct StripeLevelBatch {
 };
 
 // The sum of the first indices whose heights are at or below the levels that
-// could be settled, and the levels that could not (room for the batch's levels).
+// could be settled, and the levels that could not: the first unsettledCount
+// entries of unsettled, which must have room for every level of the batch.
 struct StripeCrossings {
     double indexSum = 0.0;
-    std::int64_t* unsettled = nullptr;
+    std::span<std::int64_t> unsettled;
     std::size_t unsettledCount = 0;
 };
 

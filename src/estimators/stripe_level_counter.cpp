@@ -58,7 +58,7 @@ double Margin(const StripeTermRange& range) {
 
 StripeLevelCounter::StripeLevelCounter(const StripeTermRange& range, int scaleExponent)
     : range_(range),
-      ops_(range.count),
+      heights_(range.count),
       scaleExponent_(scaleExponent),
       scale_(std::ldexp(1.0, scaleExponent)),
       highest_(Scaled(range.first)),
@@ -88,13 +88,13 @@ StripeGridSum StripeLevelCounter::Sum() const {
         const auto levels =
             static_cast<std::size_t>(std::min<std::int64_t>(kBatch, levelEnd_ - batchLevel));
         StripeCrossings crossings;
-        crossings.unsettled = unsettled.data();
+        crossings.unsettled = unsettled;
         stripe_grid_kernel::SettleCrossings({range_, scaleExponent_, margin_, batchLevel, levels},
                                             crossings);
         const auto settledCount = static_cast<std::int64_t>(levels - crossings.unsettledCount);
         units += static_cast<std::int64_t>(crossings.indexSum) - settledCount * range_.first;
-        for (std::size_t j = 0; j < crossings.unsettledCount; ++j) {
-            const Crossing crossing = CrossingOf(static_cast<double>(unsettled[j]) + 0.5);
+        for (const std::int64_t level : crossings.unsettled.first(crossings.unsettledCount)) {
+            const Crossing crossing = CrossingOf(static_cast<double>(level) + 0.5);
             units += static_cast<std::int64_t>(crossing.index - range_.first);
             noTie = noTie && !crossing.tie;
         }
@@ -104,7 +104,7 @@ StripeGridSum StripeLevelCounter::Sum() const {
 }
 
 double StripeLevelCounter::Scaled(Long index) const {
-    return StripeHeightOf(ops_, static_cast<double>(index)) * scale_;
+    return heights_.At(static_cast<double>(index)) * scale_;
 }
 
 // The first index whose height is at or below the level, which lies at or above

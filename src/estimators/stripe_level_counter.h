@@ -46,7 +46,7 @@ class StripeLevelCounter {
     Long GuessCrossing(double level) const;
 
     StripeTermRange range_;
-    ScalarStripeOps ops_;
+    StripeHeights heights_;
     int scaleExponent_;
     double scale_;
     double highest_;

@@ -9,29 +9,18 @@
 
 namespace quadrix {
 
-TEST(ShotHitCounter, CountsTheHitsOfThePlainLoop) {
+// Runs of whole tasks and beyond on pools of 1, 2 and 3 threads; short runs anywhere in the
+// sequence are left to the corpus of shot_hit_counter_fuzzer.
+TEST(ShotHitCounter, CountsTheHitsOfThePlainLoopPastWholeTasks) {
     WorkerPool pools[] = {WorkerPool(1), WorkerPool(2), WorkerPool(3)};
-    const auto ExpectReferenceHits = [&](std::uint64_t firstValue, std::int64_t shots) {
-        for (WorkerPool& pool : pools) {
-            ASSERT_EQ(ShotHitCounter(pool).CountHits(firstValue, shots),
-                      reference::ShootHits(firstValue, shots))
-                << shots << " shots from " << firstValue << ", " << pool.ThreadCount()
-                << " threads";
-        }
-    };
     constexpr auto kTaskShots = static_cast<std::int64_t>(2 * ShotHitCounter::kBlocksPerTask);
     testing::ForEachSimdTarget([&] {
-        // Every length and start around a block, then past whole tasks and a word wrap.
-        for (std::uint64_t firstValue = 40; firstValue < 44; ++firstValue) {
-            for (std::int64_t shots = 0; shots <= 120; ++shots) {
-                ExpectReferenceHits(firstValue, shots);
+        for (const std::int64_t shots : {kTaskShots - 1, kTaskShots + 1, 3 * kTaskShots + 3}) {
+            for (WorkerPool& pool : pools) {
+                ASSERT_EQ(ShotHitCounter(pool).CountHits(7, shots), reference::ShootHits(7, shots))
+                    << shots << " shots, " << pool.ThreadCount() << " threads";
             }
         }
-        for (const std::int64_t shots : {kTaskShots - 1, kTaskShots + 1, 3 * kTaskShots + 3}) {
-            ExpectReferenceHits(7, shots);
-        }
-        ExpectReferenceHits((std::uint64_t{4} << 32) - 1001, 1000);
-        ExpectReferenceHits((std::uint64_t{4} << 32) - 1000, 1000);
     });
 }
 

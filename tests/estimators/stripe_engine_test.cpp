@@ -1,7 +1,6 @@
 // Tests of the exact stripe sums on many threads, against the plain loop.
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <span>
 #include <vector>
 
@@ -35,19 +34,13 @@ void ExpectPlainSums(Long count, std::span<WorkerPool> pools, const std::vector<
     }
 }
 
+// Sums of many chunks; every term of the smaller counts (up to four chunks) is in the corpus of
+// stripe_engine_fuzzer.
 TEST(StripeEngine, SumsLikeThePlainLoop) {
     WorkerPool pools[] = {WorkerPool(1), WorkerPool(2), WorkerPool(3)};
-    std::vector<Long> counts(69);
-    std::iota(counts.begin(), counts.end(), 2);
-    counts.insert(counts.end(), {1000003, 4097, 8193, 8191 + 64, 12289, (1 << 22) + 1});
-    for (int exponent = 7; exponent <= 20; exponent += 3) {  // around powers of two
-        counts.insert(counts.end(), {(1 << exponent) - 1, 1 << exponent, (1 << exponent) + 1});
-    }
     testing::ForEachSimdTarget([&] {
-        for (const Long count : counts) {
-            ExpectPlainSums(
-                count, pools,
-                count > 4096 ? std::vector{1.0, 2.0, 0.5, 1.02, -1.0} : std::vector{1.0});
+        for (const Long count : {65535, 65536, 65537, 524287, 524288, 524289, 1000003, 4194305}) {
+            ExpectPlainSums(count, pools, {1.0, 2.0, 0.5, 1.02, -1.0});
         }
     });
     for (const Long count : {8388617, 10000019, 16777259, 8388608 + 4095, 1 << 27}) {

@@ -8,14 +8,19 @@
 
 namespace quadrix::reference {
 
-// The left-to-right sum of sqrt(1 - (i/n)^2), i = 1 .. n-1, onto start.
-inline double StripeSum(std::int32_t n, double start) {
+// The left-to-right sum of sqrt(1 - (i/n)^2), i = first .. end - 1, onto start.
+inline double StripeTerms(std::int32_t n, std::int32_t first, std::int32_t end, double start) {
     double s = start;
-    for (std::int32_t i = 1; i <= n - 1; ++i) {
+    for (std::int32_t i = first; i < end; ++i) {
         const double t = static_cast<double>(i) / static_cast<double>(n);
         s = std::sqrt(1.0 - t * t) + s;
     }
     return s;
+}
+
+// The left-to-right sum of sqrt(1 - (i/n)^2), i = 1 .. n-1, onto start.
+inline double StripeSum(std::int32_t n, double start) {
+    return StripeTerms(n, 1, n, start);
 }
 
 inline double StripePiAbove(std::int32_t n) {

@@ -34,12 +34,13 @@ void ExpectPlainSums(Long count, std::span<WorkerPool> pools, const std::vector<
     }
 }
 
-// Sums of many chunks; every term of the smaller counts (up to four chunks) is in the corpus of
-// stripe_engine_fuzzer.
+// Sums of one to many chunks on every SIMD target; every term of the small counts is in the
+// corpus of stripe_engine_fuzzer.
 TEST(StripeEngine, SumsLikeThePlainLoop) {
     WorkerPool pools[] = {WorkerPool(1), WorkerPool(2), WorkerPool(3)};
     testing::ForEachSimdTarget([&] {
-        for (const Long count : {65535, 65536, 65537, 524287, 524288, 524289, 1000003, 4194305}) {
+        for (const Long count : {4097, 8193, 8191 + 64, 12289, 65535, 65536, 65537, 524287, 524288,
+                                 524289, 1000003, 4194305}) {
             ExpectPlainSums(count, pools, {1.0, 2.0, 0.5, 1.02, -1.0});
         }
     });

@@ -24,8 +24,8 @@ run: deps
 	build/$(PRESET)/src/startup/quadrix
 
 # Everything: warnings as errors and clang-tidy, the suites, the validations of
-# the desktop files and the install, the sanitizers with the soak, both fuzz
-# targets, and the Debian package installed and started.
+# the desktop files and the install, the sanitizers with the soak, every fuzz
+# target, and the Debian package installed and started.
 test: test-tidy test-asan test-tsan fuzz package-check
 
 test-tidy: deps

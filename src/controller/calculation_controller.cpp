@@ -50,8 +50,7 @@ void CalculationController::StartStop() {
             return;
         }
         running = !running;
-        stepsLockedBy_ = running ? std::optional(method) : std::nullopt;
-        ShowStartStopState(running);
+        ShowStartStopState(running ? std::optional(method) : std::nullopt);
     });
 }
 
@@ -93,8 +92,7 @@ void CalculationController::StepAndShow(Method method, TickStage& stage) {
 void CalculationController::StopAfterError(Method method) {
     running_[SlotOf(method)] = false;
     if (IndexOf(method) == selectedMethod_) {
-        stepsLockedBy_.reset();
-        ShowStartStopState(false);
+        ShowStartStopState(std::nullopt);
     }
 }
 
@@ -103,9 +101,10 @@ TickErrorScene CalculationController::SceneAfterError(Method method, TickStage s
             stepsLockedBy_ && running_[SlotOf(*stepsLockedBy_)]};
 }
 
-void CalculationController::ShowStartStopState(bool running) {
-    window_.LockSteps(running);
-    window_.SetStartStopCaption(running ? kStopCaption : kStartCaption);
+void CalculationController::ShowStartStopState(std::optional<Method> lockedBy) {
+    stepsLockedBy_ = lockedBy;
+    window_.LockSteps(lockedBy.has_value());
+    window_.SetStartStopCaption(lockedBy ? kStopCaption : kStartCaption);
 }
 
 void CalculationController::ShowMessage(const std::string& prompt) {

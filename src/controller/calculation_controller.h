@@ -56,7 +56,8 @@ class CalculationController {
     void StepAndShow(Method method, TickStage& stage);
     void StopAfterError(Method method);
     TickErrorScene SceneAfterError(Method method, TickStage stage) const;
-    void ShowStartStopState(bool running);
+    // The button and the lock of the steps field, locked by the Start of `lockedBy`.
+    void ShowStartStopState(std::optional<Method> lockedBy);
     void ShowMessage(const std::string& prompt);
     void ShowEventErrors(const std::function<void()>& event);
 

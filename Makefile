@@ -24,7 +24,7 @@ run: deps
 	build/$(PRESET)/src/startup/quadrix
 
 # Everything: warnings as errors and clang-tidy, the suites, the validations of
-# the desktop files and the install, the sanitizers with the soak, every fuzz
+# the desktop files and the install, the sanitizers, every fuzz
 # target, and the Debian package installed and started.
 test: test-tidy test-asan test-tsan fuzz package-check
 
@@ -37,7 +37,6 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
-	@grep -h '^soak: ' build/asan/Testing/Temporary/LastTest.log || true
 
 # The core's suites on its worker pool under ThreadSanitizer; no report is allowed.
 test-tsan: deps

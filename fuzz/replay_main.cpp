@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
         }
     }
     for (const std::filesystem::path& file : files) {
-        std::fprintf(stderr, "Running %s\n", file.c_str());
+        std::fprintf(stderr, "Running %s\n", file.string().c_str());
         std::ifstream stream(file, std::ios::binary);
         const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(stream), {}};
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());

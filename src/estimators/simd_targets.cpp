@@ -21,4 +21,10 @@ const char* Name(Target target) {
     return hwy::TargetName(target);
 }
 
+// Highway picks among the targets the processor has; the rest of the program
+// needs no more than the baseline every x86-64 processor offers.
+std::string MissingProcessorFeatures() {
+    return {};
+}
+
 }  // namespace quadrix::simd_targets

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The engines pick the best instruction set the processor offers on their own;
@@ -24,5 +25,10 @@ void Automatic();
 
 // The name of the instruction set ("AVX3", "AVX2", "SSE4", "SCALAR", ...).
 const char* Name(Target target);
+
+// The instruction sets the program was compiled to require that this processor
+// lacks, comma separated ("SSE4.2, PCLMULQDQ, AES"), or "" when it has them all.
+// Meant to be called first thing at start-up, before anything needs them.
+std::string MissingProcessorFeatures();
 
 }  // namespace quadrix::simd_targets

@@ -5,12 +5,16 @@ JOBS ?= $(shell nproc)
 # Seconds the fuzz targets of `make fuzz` run side by side: about three minutes of wall time.
 FUZZ_SECONDS ?= 180
 
-.PHONY: all deps build run test test-tidy test-asan test-tsan fuzz package package-check install bench clean
+.PHONY: all deps deps-windows build run test test-tidy test-asan test-tsan test-windows windows fuzz package \
+	package-check install bench clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
+
+deps-windows:
+	@scripts/install-deps.sh windows
 
 build: deps
 	cmake --preset $(PRESET)
@@ -24,9 +28,10 @@ run: deps
 	build/$(PRESET)/src/startup/quadrix
 
 # Everything: warnings as errors and clang-tidy, the suites, the validations of
-# the desktop files and the install, the sanitizers, every fuzz
-# target, and the Debian package installed and started.
-test: test-tidy test-asan test-tsan fuzz package-check
+# the desktop files and the install, the sanitizers, every fuzz target, the
+# Debian package installed and started, and the Windows build with its suites
+# under Wine.
+test: test-tidy test-asan test-tsan fuzz package-check test-windows
 
 test-tidy: deps
 	cmake --preset tidy
@@ -43,6 +48,17 @@ test-tsan: deps
 	cmake --preset tsan
 	cmake --build --preset tsan -j $(JOBS)
 	ctest --preset tsan -j $(JOBS)
+
+# The Windows edition, cross-built with MinGW-w64 into build/windows: the
+# program file quadrix.exe and the Qt-free suites. The installer belongs to
+# this target too: a target of the windows build, or a step after the build.
+windows: deps-windows
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+
+# The Qt-free suites built for Windows, run under Wine (the slow ones left out).
+test-windows: windows
+	ctest --preset windows -j $(JOBS)
 
 fuzz: deps
 	cmake --preset fuzz

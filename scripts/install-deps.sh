@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quadrix needs to build, test, fuzz, package and
-# run. Safe to run again: it installs only what is missing, and uses sudo only
-# when not root.
+# run; `install-deps.sh windows` adds those of the Windows build (MinGW-w64,
+# Wine, NSIS, GoogleTest's sources). Safe to run again: it installs only what
+# is missing, and uses sudo only when not root.
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,11 @@ packages=(
     qt6-qpa-plugins python3-debian
     weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi
 )
+case "${1:-}" in
+    "") ;;
+    windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis googletest) ;;
+    *) echo "usage: $0 [windows]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -7,7 +7,7 @@
 # (CMAKE_CROSSCOMPILING_EMULATOR). The exit status is the program's.
 set -euo pipefail
 [ $# -ge 2 ] || { sed -n '4p' "$0" >&2; exit 2; }
-prefix=$1
+prefix=$(realpath -m "$1")
 shift
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -25,4 +25,4 @@ exec 9>&-
 
 # Windows programs end their lines with CR LF on stdout; CTest and the test
 # discovery read LF.
-wine "$@" | tr -d '\r'
+wine "$@" | sed -u 's/\r$//'

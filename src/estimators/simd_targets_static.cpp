@@ -30,12 +30,14 @@ const char* Name(Target target) {
 namespace {
 
 // The bits of CPUID leaf 1's ECX this processor does not set (all of them
-// where leaf 1 is missing). The whole program but this function is compiled
-// with the instruction sets it checks; this one must run on any x86-64
-// processor, so it is compiled without them. An attribute rather than a file
-// with flags of its own: every translation unit keeps the same flags, and the
-// function is plain enough (two CPUID instructions) to be seen to need none.
-__attribute__((target("no-sse3,no-popcnt,no-pclmul,no-aes"))) unsigned MissingLeaf1Bits() {
+// where leaf 1 is missing). The rest of the program is compiled with the
+// instruction sets checked here; this must run on any x86-64 processor, so it
+// is compiled without them and never inlined into code compiled with them. An
+// attribute rather than a file with flags of its own keeps the flags the same
+// on every translation unit. The names are put together by ordinary code,
+// string appends with nothing for the compiler to vectorize.
+__attribute__((target("no-sse3,no-popcnt,no-pclmul,no-aes"), noinline)) unsigned
+MissingLeaf1Bits() {
     unsigned eax = 0;
     unsigned ebx = 0;
     unsigned ecx = 0;

@@ -25,4 +25,9 @@ TEST(SimdTargets, AutomaticChoiceIsTheFirstAvailable) {
     EXPECT_STREQ(shot_kernel::TargetName(), simd_targets::Name(available.front()));
 }
 
+// The machines the suites run on have every instruction set the builds require.
+TEST(SimdTargets, ThisProcessorLacksNothingTheBuildRequires) {
+    EXPECT_EQ(simd_targets::MissingProcessorFeatures(), "");
+}
+
 }  // namespace quadrix

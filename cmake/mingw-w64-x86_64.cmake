@@ -22,10 +22,11 @@ set(QUADRIX_HWY_HEADERS /usr/include/hwy)
 # that inline code means the same everywhere: SSE4 with CLMUL and AES is what
 # Highway's SSE4 target takes, and every processor Windows 11 runs on has it.
 # HWY_COMPILE_ONLY_STATIC compiles the engines for that target alone, so no
-# run-time dispatch (which lives in Highway's library) is needed.
-set(QUADRIX_SIMD_FLAGS "-msse4.2 -mpclmul -maes")
-set(CMAKE_C_FLAGS_INIT "${QUADRIX_SIMD_FLAGS} -DHWY_COMPILE_ONLY_STATIC")
-set(CMAKE_CXX_FLAGS_INIT "${QUADRIX_SIMD_FLAGS} -DHWY_COMPILE_ONLY_STATIC")
+# run-time dispatch (which lives in Highway's library) is needed. GoogleTest,
+# built here from its sources, gets no contraction into fused operations either.
+set(QUADRIX_TARGET_FLAGS "-msse4.2 -mpclmul -maes -DHWY_COMPILE_ONLY_STATIC -ffp-contract=off")
+set(CMAKE_C_FLAGS_INIT ${QUADRIX_TARGET_FLAGS})
+set(CMAKE_CXX_FLAGS_INIT ${QUADRIX_TARGET_FLAGS})
 
 # Nothing but system DLLs at run time: the C++ and threads runtimes go into the program.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -24,5 +24,6 @@ flock -u 9
 exec 9>&-
 
 # Windows programs end their lines with CR LF on stdout; CTest and the test
-# discovery read LF.
-wine "$@" | sed -u 's/\r$//'
+# discovery read LF. No test reads its input: Wine gets no terminal to attach
+# a console to.
+wine "$@" </dev/null | sed -u 's/\r$//'

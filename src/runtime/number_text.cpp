@@ -6,12 +6,19 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace quadrix {
 namespace {
 
 constexpr int kFirstExponentForm = 15;
 constexpr int kLastPlainNegativeExponent = -4;
+
+// Set once at start-up, before the event loop and any worker thread run.
+std::string& UserSeparator() {
+    static std::string separator;
+    return separator;
+}
 
 // The rounded digits without their trailing zeros (at least one digit stays).
 RoundedDigits WithoutTrailingZeros(RoundedDigits decimal) {
@@ -71,12 +78,19 @@ RoundedDigits RoundToSignificantDigits(double magnitude) {
 }
 
 std::string DecimalSeparator() {
+    if (!UserSeparator().empty()) {
+        return UserSeparator();
+    }
     const std::lconv* conventions = std::localeconv();
     if (conventions == nullptr || conventions->decimal_point == nullptr ||
         conventions->decimal_point[0] == '\0') {
         return ".";
     }
     return conventions->decimal_point;
+}
+
+void UseDecimalSeparator(std::string separator) {
+    UserSeparator() = std::move(separator);
 }
 
 std::string LongToText(Long value) {

@@ -25,8 +25,13 @@ RoundedDigits RoundToSignificantDigits(double magnitude);
 std::string FixedNotation(const RoundedDigits& decimal, std::string_view separator);
 
 // The decimal separator of the user's locale, as the C library's LC_NUMERIC
-// category currently holds it.
+// category currently holds it, unless the program has been told the user's.
 std::string DecimalSeparator();
+
+// Where the C library does not follow the user's own settings (Windows), the
+// start-up tells the separator here before any number is shown; an empty one
+// hands the answer back to the C library.
+void UseDecimalSeparator(std::string separator);
 
 // Plain decimal digits, with a leading "-" when negative.
 std::string LongToText(Long value);

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <system_error>
 
@@ -341,6 +342,8 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                              : tabMethod_);
             }
             return 0;
+        case WM_CTLCOLORSTATIC:
+            return ColourOfField(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_DPICHANGED:
             LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
@@ -358,6 +361,20 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return DefWindowProcW(window_, message, wParam, lParam);
     }
+}
+
+// Windows greys a read-only field; the output fields and the locked steps field
+// keep the white ground of a field that is there to be read.
+LRESULT frmMain::ColourOfField(HDC dc, HWND control) {
+    const bool field = control == txtStepsPerTick_ ||
+                       std::find(txtOutput_.begin(), txtOutput_.end(), control) != txtOutput_.end();
+    if (!field) {
+        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(control));
+    }
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
 void frmMain::OnCommand(WPARAM wParam, LPARAM lParam) {

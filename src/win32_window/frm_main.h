@@ -78,6 +78,7 @@ class frmMain : private CalculationWindow {
                                             LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT ColourOfField(HDC dc, HWND control);
     void OnDestroyed();
 
     // What the controller sees of the window.

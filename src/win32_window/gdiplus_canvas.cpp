@@ -47,13 +47,6 @@ class TextFormat : public Gdiplus::StringFormat {
     }
 };
 
-// The enumerators' order: left (top), centre, right (bottom).
-Gdiplus::StringAlignment ToStringAlignment(std::size_t position) {
-    static constexpr std::array<Gdiplus::StringAlignment, 3> kAlignments{
-        Gdiplus::StringAlignmentNear, Gdiplus::StringAlignmentCenter, Gdiplus::StringAlignmentFar};
-    return kAlignments.at(position);
-}
-
 // Premultiplied blue, green, red, alpha, as GDI+ keeps PARGB pixels in memory.
 using Pixel = std::array<std::uint8_t, 4>;
 
@@ -311,15 +304,21 @@ std::string GdiplusCanvas::Elided(const Font& font, std::string_view text, doubl
     return ToUtf8(wide + kEllipsis);
 }
 
+// Placed by its own measures rather than laid out in the box: GDI+ may drop a
+// line that the box is not quite tall enough for.
 void GdiplusCanvas::DrawText(const Rect& box, const Alignment& alignment, const Font& font,
                              const Colour& colour, std::string_view text) {
-    TextFormat format;
-    format.SetAlignment(ToStringAlignment(static_cast<std::size_t>(alignment.across)));
-    format.SetLineAlignment(ToStringAlignment(static_cast<std::size_t>(alignment.down)));
     const std::wstring wide = ToWide(text);
+    const auto gdiFont = FontOf(font);
+    static constexpr std::array<double, 3> kShares{0.0, 0.5, 1.0};  // left, centre, right
+    const double x = box.left + kShares.at(static_cast<std::size_t>(alignment.across)) *
+                                    (box.width - WidthOf(*gdiFont, wide));
+    const double y = box.top + kShares.at(static_cast<std::size_t>(alignment.down)) *
+                                   (box.height - LineHeight(font));
+    const TextFormat format;
     Gdiplus::SolidBrush brush(ToColor(colour));
-    graphics_.DrawString(wide.c_str(), static_cast<INT>(wide.size()), FontOf(font).get(),
-                         ToRectF(box), &format, &brush);
+    graphics_.DrawString(wide.c_str(), static_cast<INT>(wide.size()), gdiFont.get(),
+                         Gdiplus::PointF(Real(x), Real(y)), &format, &brush);
 }
 
 void GdiplusCanvas::DrawTextAt(const Point& baselineStart, const Font& font, const Colour& colour,

@@ -84,7 +84,7 @@ void frmMain::Show() {
     if (!Loaded()) {
         Load();
     }
-    ShowWindow(window_, SW_SHOWNORMAL);
+    ShowWindow(window_, SW_SHOWDEFAULT);  // as the program was started: normal, minimized...
     UpdateWindow(window_);
     if (GetFocus() == nullptr || !IsChild(window_, GetFocus())) {
         SetFocus(tabMethod_);

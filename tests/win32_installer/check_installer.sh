@@ -9,7 +9,7 @@ set -euo pipefail
 here=$(dirname "$0")
 source "$here/../../scripts/lib/virtual_display.sh"
 [ $# -eq 5 ] || { sed -n '7p' "$0" >&2; exit 2; }
-prefix=$1 installer=$2 program=$3 window_check=$4 version=$5
+prefix=$(realpath -m "$1") installer=$2 program=$3 window_check=$4 version=$5
 
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quadrix'
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -81,7 +81,7 @@ estimated=$(($(value EstimatedSize)))
 [ "$estimated" -ge $((size * 9 / 10)) ] && [ "$estimated" -le $((size * 11 / 10)) ] ||
     fail "EstimatedSize $estimated KB for $size KB of files"
 
-wine_run "$window_check" 'C:\Program Files\Quadrix\quadrix.exe' . --start-and-exit ||
+wine_run "$window_check" 'C:\Program Files\Quadrix\quadrix.exe' . start-and-exit ||
     fail "the installed program did not start and end"
 
 wine_run 'C:\Program Files\Quadrix\uninstall.exe' /S || fail "the silent uninstall ended with status $?"

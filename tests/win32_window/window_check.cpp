@@ -1,6 +1,7 @@
 // Starts quadrix.exe and checks its window from outside, step by step, through window messages.
 //
-// Usage: quadrix_window_check <quadrix.exe> <decimal separator> [--start-and-exit]
+// Usage: quadrix_window_check <quadrix.exe> <decimal separator> [all|shooting|start-and-exit]
+// runs all steps, or the shooting run alone, or no more than the start and the end.
 // The exit status is the number of failed checks.
 #include <windows.h>
 
@@ -341,19 +342,25 @@ class Check {
 
 int wmain(int argc, wchar_t** argv) {
     using namespace quadrix::win32_check;
-    if (argc < 3) {
+    const std::wstring steps = argc > 3 ? argv[3] : L"all";
+    if (argc < 3 || (steps != L"all" && steps != L"shooting" && steps != L"start-and-exit")) {
         std::fprintf(stderr,
-                     "usage: quadrix_window_check <quadrix.exe> <decimal> [--start-and-exit]\n");
+                     "usage: quadrix_window_check <quadrix.exe> <decimal separator> "
+                     "[all|shooting|start-and-exit]\n");
         return 2;
     }
     Program program(argv[1]);
     Check check(program, argv[2][0]);
     if (check.Window()) {
-        if (argc < 4) {
+        if (steps == L"all") {
             check.StartingState();
             check.TabOrder();
             check.Validation();
+        }
+        if (steps != L"start-and-exit") {
             check.Shooting();
+        }
+        if (steps == L"all") {
             check.StripeOverflow();
         }
         check.ExitThroughMenu();

@@ -143,6 +143,9 @@ class Check {
     }
 
     // Tab and Shift+Tab follow the layout's tab order, the page behind left out.
+    // On Windows the program just started is in the foreground; under Wine on Xvfb no window
+    // manager activates it, so it may hold no keyboard focus. Sharing its input state and
+    // setting the focus, as UI test tools do, works on both.
     void TabOrder() {
         program_.AttachInput(w_.frame);
         SetFocus(w_.tabs);

@@ -3,10 +3,11 @@
 
 #include <cpuid.h>
 
-#include <hwy/targets.h>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+
+#include <hwy/targets.h>
 
 #ifndef HWY_COMPILE_ONLY_STATIC
 #error "simd_targets_static.cpp is for builds with HWY_COMPILE_ONLY_STATIC"

@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <latch>
+#include <condition_variable>
+#include <mutex>
 #include <stdexcept>
 #include <thread>
 
@@ -23,13 +24,23 @@ TEST(WorkerPool, RethrowsAFailureOnceTheOtherTasksHaveRun) {
 }
 
 // Each outer task waits for all the others, so the caller and every worker hold
-// one while they call the pool again.
+// one while they call the pool again. They wait on a condition variable, not a
+// std::latch: MinGW-w64's libstdc++ 12 waits on atomics with a condition
+// variable it notifies without holding the mutex, so a latch there may miss its
+// wake-up and hang (about one run in five of this test under Wine).
 TEST(WorkerPool, TasksOnEveryThreadMayCallTheirOwnPool) {
     WorkerPool pool(3);
-    std::latch allStarted(pool.ThreadCount());
+    std::mutex mutex;
+    std::condition_variable arrived;
+    unsigned started = 0;
     std::atomic<int> finished{0};
     pool.ForEach(pool.ThreadCount(), [&](std::size_t) {
-        allStarted.arrive_and_wait();
+        {
+            std::unique_lock lock(mutex);
+            ++started;
+            arrived.notify_all();
+            arrived.wait(lock, [&] { return started == pool.ThreadCount(); });
+        }
         pool.ForEach(3, [&](std::size_t) { ++finished; });
     });
     EXPECT_EQ(finished.load(), 3 * 3);

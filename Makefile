@@ -50,13 +50,14 @@ test-tsan: deps
 	ctest --preset tsan -j $(JOBS)
 
 # The Windows edition, cross-built with MinGW-w64 into build/windows: the
-# program file quadrix.exe and the Qt-free suites. The installer belongs to
-# this target too: a target of the windows build, or a step after the build.
+# program file quadrix.exe, its installer quadrix-<version>-setup.exe, the
+# Qt-free suites and the window check.
 windows: deps-windows
 	cmake --preset windows
 	cmake --build --preset windows -j $(JOBS)
 
-# The Qt-free suites built for Windows, run under Wine (the slow ones left out).
+# The Qt-free suites under Wine (the slow ones left out), the window check of
+# quadrix.exe and the installer check, each under Wine on a virtual display.
 test-windows: windows
 	ctest --preset windows -j $(JOBS)
 

@@ -13,12 +13,12 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <variant>
 
 #include "allocation_counter.h"
 #include "estimators/quadrix_stripe.h"
 #include "estimators/shoot_state.h"
-#include "main_window/shoot_panel.h"
-#include "main_window/stripe_panel.h"
+#include "main_window/method_panel.h"
 #include "runtime/long_arithmetic.h"
 
 namespace {
@@ -48,7 +48,7 @@ void Place(QFrame& panel) {
 }
 
 struct ShootSetUp {
-    quadrix::ShootPanel panel{nullptr};
+    quadrix::MethodPanel panel{quadrix::Method::kShooting, nullptr};
     Long shots = 0;
 };
 
@@ -70,7 +70,7 @@ ShootSetUp& ShootRun(Long total) {
 
 struct StripeSetUp {
     quadrix::QuadrixStripe stripe;
-    quadrix::StripePanel panel{nullptr};
+    quadrix::MethodPanel panel{quadrix::Method::kStripes, nullptr};
 };
 
 // A stripe run of one doubling per tick from 4 stripes up to `count`.
@@ -104,8 +104,9 @@ void PaintRepeatedly(benchmark::State& state, quadrix::MethodPanel& panel) {
 
 void BM_ShootPanelPaint(benchmark::State& state) {
     ShootSetUp& run = ShootRun(static_cast<Long>(state.range(0)));
-    state.counters["dots"] = static_cast<double>(run.panel.Model().Dots().size());
-    state.counters["plot points"] = static_cast<double>(run.panel.Model().Plot().Points().size());
+    const auto& model = std::get<quadrix::ShootPanelModel>(run.panel.Drawing().ModelShown());
+    state.counters["dots"] = static_cast<double>(model.Dots().size());
+    state.counters["plot points"] = static_cast<double>(model.Plot().Points().size());
     PaintRepeatedly(state, run.panel);
 }
 BENCHMARK(BM_ShootPanelPaint)
@@ -115,7 +116,8 @@ BENCHMARK(BM_ShootPanelPaint)
 
 void BM_StripePanelPaint(benchmark::State& state) {
     StripeSetUp& run = StripeRun(static_cast<Long>(state.range(0)));
-    state.counters["plot points"] = static_cast<double>(run.panel.Model().Plot().Points().size());
+    const auto& model = std::get<quadrix::StripePanelModel>(run.panel.Drawing().ModelShown());
+    state.counters["plot points"] = static_cast<double>(model.Plot().Points().size());
     PaintRepeatedly(state, run.panel);
 }
 BENCHMARK(BM_StripePanelPaint)

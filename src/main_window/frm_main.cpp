@@ -185,7 +185,7 @@ QWidget* frmMain::CreateControl(const ControlDesign& design, Method method, QWid
             widget = tabMethod_ = new QTabWidget(clientArea);
             break;
         case ControlKind::kPictureBox:
-            widget = picOutput_[SlotOf(method)] = MethodPanel::ForMethod(method, clientArea);
+            widget = picOutput_[SlotOf(method)] = new MethodPanel(method, clientArea);
             break;
         case ControlKind::kMultiLineTextBox:
             widget = txtOutput_[SlotOf(method)] = CreateOutputField(clientArea);

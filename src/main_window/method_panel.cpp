@@ -6,22 +6,13 @@
 #include <QPalette>
 
 #include "main_window/qt_canvas.h"
-#include "main_window/shoot_panel.h"
-#include "main_window/stripe_panel.h"
 #include "panel_models/panel_colours.h"
 #include "panel_models/panel_drawing.h"
 
 namespace quadrix {
 
-MethodPanel* MethodPanel::ForMethod(Method method, QWidget* parent) {
-    if (method == Method::kShooting) {
-        return new ShootPanel(parent);
-    }
-    return new StripePanel(parent);
-}
-
 // A white ground in a sunken frame, as the panel of a picture box looks.
-MethodPanel::MethodPanel(QWidget* parent) : QFrame(parent) {
+MethodPanel::MethodPanel(Method method, QWidget* parent) : QFrame(parent), drawing_(method) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     QPalette ground = palette();
     ground.setColor(QPalette::Window, QtCanvas::ToQColor(panel_colours::kGround));
@@ -32,14 +23,14 @@ MethodPanel::MethodPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void MethodPanel::ShowState(const EstimatorState& state) {
-    TakeState(state);
-    setAccessibleDescription(QString::fromStdString(Description(Geometry())));
+    drawing_.TakeState(state);
+    setAccessibleDescription(QString::fromStdString(drawing_.Description(Geometry())));
     update();
 }
 
 void MethodPanel::PaintDrawing(QPainter& painter) const {
     QtCanvas canvas(painter, font());
-    Draw(canvas, Contents());
+    drawing_.Draw(canvas, Contents());
 }
 
 PanelGeometry MethodPanel::Geometry() const {

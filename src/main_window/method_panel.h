@@ -7,7 +7,7 @@
 
 #include "controller/method.h"
 #include "estimators/estimator_state.h"
-#include "panel_models/canvas.h"
+#include "panel_models/method_drawing.h"
 #include "panel_models/panel_geometry.h"
 
 class QPainter;
@@ -24,31 +24,26 @@ class MethodPanel : public QFrame {
     Q_OBJECT
 
   public:
-    // The method's panel.
-    static MethodPanel* ForMethod(Method method, QWidget* parent);
+    MethodPanel(Method method, QWidget* parent);
 
     // The method's output field has just been given the text of this state.
     void ShowState(const EstimatorState& state);
     // The method was reset: the drawing stays until its next state.
-    virtual void ForgetRun() = 0;
+    void ForgetRun() { drawing_.ForgetRun(); }
 
     // Draws the whole drawing, its white ground included, within contentsRect().
     void PaintDrawing(QPainter& painter) const;
     // Where the drawing's parts lie in the panel.
     PanelGeometry Geometry() const;
+    const MethodDrawing& Drawing() const { return drawing_; }
 
   protected:
-    explicit MethodPanel(QWidget* parent);
-
     void paintEvent(QPaintEvent* event) override;
-
-    // Takes the state into the panel's model.
-    virtual void TakeState(const EstimatorState& state) = 0;
-    virtual void Draw(Canvas& canvas, const Rect& contents) const = 0;
-    virtual std::string Description(const PanelGeometry& geometry) const = 0;
 
   private:
     Rect Contents() const;
+
+    MethodDrawing drawing_;
 };
 
 }  // namespace quadrix

@@ -201,7 +201,7 @@ HWND frmMain::CreateControl(const ControlDesign& design, Method method) {
         case ControlKind::kTabStrip:
             return tabMethod_ = CreateChild(WC_TABCONTROLW, "", WS_TABSTOP, 0, window_);
         case ControlKind::kPictureBox: {
-            auto& panel = picOutput_[SlotOf(method)] = MethodPanel::ForMethod(method);
+            auto& panel = picOutput_[SlotOf(method)] = std::make_unique<MethodPanel>(method);
             panel->Create(window_, WS_VISIBLE | WS_CLIPSIBLINGS);
             return panel->Handle();
         }

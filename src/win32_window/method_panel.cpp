@@ -6,8 +6,6 @@
 #include "panel_models/panel_drawing.h"
 #include "win32_window/accessible_text.h"
 #include "win32_window/gdiplus_canvas.h"
-#include "win32_window/shoot_panel.h"
-#include "win32_window/stripe_panel.h"
 #include "win32_window/window_procedure_edge.h"
 
 namespace quadrix {
@@ -55,13 +53,6 @@ class MemoryBitmap {
 
 }  // namespace
 
-std::unique_ptr<MethodPanel> MethodPanel::ForMethod(Method method) {
-    if (method == Method::kShooting) {
-        return std::make_unique<ShootPanel>();
-    }
-    return std::make_unique<StripePanel>();
-}
-
 MethodPanel::~MethodPanel() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
@@ -80,8 +71,8 @@ void MethodPanel::Create(HWND parent, DWORD style) {
 }
 
 void MethodPanel::ShowState(const EstimatorState& state) {
-    TakeState(state);
-    SetAccessibleDescription(window_, Description(Geometry()));
+    drawing_.TakeState(state);
+    SetAccessibleDescription(window_, drawing_.Description(Geometry()));
     InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -144,7 +135,7 @@ void MethodPanel::Paint() {
     {
         Gdiplus::Graphics graphics(buffer.Dc());
         GdiplusCanvas canvas(graphics, buffer.Dc(), font_, Ratio());
-        Draw(canvas, Contents());
+        drawing_.Draw(canvas, Contents());
     }
     BitBlt(target, 0, 0, client.right, client.bottom, buffer.Dc(), 0, 0, SRCCOPY);
 }

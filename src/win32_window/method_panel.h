@@ -3,12 +3,11 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "controller/method.h"
 #include "estimators/estimator_state.h"
-#include "panel_models/canvas.h"
+#include "panel_models/method_drawing.h"
 #include "panel_models/panel_geometry.h"
 
 namespace quadrix {
@@ -23,9 +22,8 @@ class MethodPanel {
     static constexpr const wchar_t* kClassName = L"QuadrixPanel";
 
     // The method's panel; its window comes with Create.
-    static std::unique_ptr<MethodPanel> ForMethod(Method method);
-
-    virtual ~MethodPanel();
+    explicit MethodPanel(Method method) : drawing_(method) {}
+    ~MethodPanel();
     MethodPanel(const MethodPanel&) = delete;
     MethodPanel& operator=(const MethodPanel&) = delete;
 
@@ -36,15 +34,7 @@ class MethodPanel {
     // The method's output field has just been given the text of this state.
     void ShowState(const EstimatorState& state);
     // The method was reset: the drawing stays until its next state.
-    virtual void ForgetRun() = 0;
-
-  protected:
-    MethodPanel() = default;
-
-    // Takes the state into the panel's model.
-    virtual void TakeState(const EstimatorState& state) = 0;
-    virtual void Draw(Canvas& canvas, const Rect& contents) const = 0;
-    virtual std::string Description(const PanelGeometry& geometry) const = 0;
+    void ForgetRun() { drawing_.ForgetRun(); }
 
   private:
     static void RegisterWindowClass();
@@ -58,6 +48,7 @@ class MethodPanel {
     Rect Contents() const;
     PanelGeometry Geometry() const;
 
+    MethodDrawing drawing_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;  // the window's, set with WM_SETFONT
 };

@@ -9,9 +9,8 @@
 
 #include "estimators/quadrix_shoot.h"
 #include "estimators/quadrix_stripe.h"
+#include "main_window/method_panel.h"
 #include "main_window/qt_canvas.h"
-#include "main_window/shoot_panel.h"
-#include "main_window/stripe_panel.h"
 #include "panel_models/panel_colours.h"
 #include "runtime/counter_random_sequence.h"
 
@@ -49,10 +48,10 @@ static QImage Render(MethodPanel& panel) {
     return image;
 }
 
-TEST(ShootPanel, DrawsEachShotInItsColourWithinTheSquare) {
+TEST(MethodPanel, DrawsEachShotInItsColourWithinTheSquare) {
     CounterRandomSequence sequence;
     QuadrixShoot shoot(sequence);
-    ShootPanel panel(nullptr);
+    MethodPanel panel(Method::kShooting, nullptr);
     shoot.DoStep(2000);
     panel.ShowState(shoot.State());
     const QImage drawn = Render(panel);
@@ -65,9 +64,9 @@ TEST(ShootPanel, DrawsEachShotInItsColourWithinTheSquare) {
               misses);
 }
 
-TEST(StripePanel, ShowsBothRectangleSumsOrTheBand) {
+TEST(MethodPanel, ShowsBothRectangleSumsOrTheBand) {
     QuadrixStripe stripe;
-    StripePanel panel(nullptr);
+    MethodPanel panel(Method::kStripes, nullptr);
     EXPECT_GT(CountOf(Render(panel), colours::kCurve, 180), 100);  // the arc alone
     stripe.DoStep(1);
     panel.ShowState(stripe.State());

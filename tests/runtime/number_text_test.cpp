@@ -5,7 +5,6 @@
 #include <numbers>
 #include <utility>
 
-#include "runtime/number_parser.h"
 #include "runtime/number_text.h"
 
 namespace quadrix {
@@ -22,16 +21,6 @@ TEST(NumberText, DoublesShowFifteenDigitsWithoutTrailingZeros) {
           Case{std::numeric_limits<double>::max(), "1.79769313486232E+308"}}) {
         EXPECT_EQ(DoubleToText(value, "."), text) << value;
     }
-}
-
-// Under the C locale the C library's separator is "."; the told one wins over it
-// in the texts and in the steps the user types, until it is taken back.
-TEST(NumberText, TheToldSeparatorWinsOverTheCLibrarys) {
-    UseDecimalSeparator("\u066b");  // Arabic, two bytes in UTF-8
-    EXPECT_EQ(DoubleToText(2.5), "2\u066b5");
-    EXPECT_EQ(TextToLong("2\u066b5"), 2);
-    UseDecimalSeparator("");
-    EXPECT_EQ(DoubleToText(2.5), "2.5");
 }
 
 }  // namespace quadrix

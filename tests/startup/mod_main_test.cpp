@@ -12,11 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <limits>
 #include <utility>
 #include <vector>
 
-#include "runtime/errors.h"
 #include "support/window_test.h"
 
 namespace quadrix::testing {
@@ -70,11 +68,6 @@ TEST_F(ModMainTest, WindowGoesOnlyWhenTheCountReachesZero) {
     EXPECT_TRUE(modMain::MainWindowRef.isNull());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-}
-
-TEST_F(ModMainTest, TrackWindowCountIsOverflowChecked) {
-    modMain::OpenWindowCount = std::numeric_limits<Long>::max();
-    EXPECT_THROW(modMain::TrackWindow(false), Overflow);
 }
 
 TEST_F(ModMainTest, ExitWhileBothMethodsRunEndsWithStatusZero) {

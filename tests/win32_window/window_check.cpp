@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "win32_window/wide_text.h"
 #include "window_driver.h"
 
 namespace quadrix::win32_check {
@@ -25,17 +26,10 @@ constexpr auto kPatience = 10s;
 
 int failures = 0;
 
-std::string Utf8(const std::wstring& text) {
-    std::string out(text.size() * 3, '\0');
-    out.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                   out.data(), static_cast<int>(out.size()), nullptr, nullptr));
-    return out;
-}
-
 bool Expect(bool ok, const std::string& what, const std::wstring& seen = {}) {
     std::printf("%s: %s", ok ? "ok" : "FAIL", what.c_str());
     if (!ok && !seen.empty()) {
-        std::printf(" (seen: \"%s\")", Utf8(seen).c_str());
+        std::printf(" (seen: \"%s\")", ToUtf8(seen).c_str());
     }
     std::printf("\n");
     std::fflush(stdout);
@@ -325,7 +319,7 @@ class Check {
             }
         }
         Expect(TextOf(box) == L"Quadrix" && text == prompt && buttons == 1,
-               "the box titled \"Quadrix\" says \"" + Utf8(prompt.substr(0, prompt.find(L'\n'))) +
+               "the box titled \"Quadrix\" says \"" + ToUtf8(prompt.substr(0, prompt.find(L'\n'))) +
                    (prompt.find(L'\n') == std::wstring::npos ? "\"" : "\"...") + ", one button",
                TextOf(box) + L": " + text);
     }

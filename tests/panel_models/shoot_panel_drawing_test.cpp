@@ -1,4 +1,4 @@
-// The shooting panel's dots and what it tells screen readers.
+// The shooting panel's dots and its caption line.
 #include "panel_models/shoot_panel_drawing.h"
 
 #include <gtest/gtest.h>
@@ -41,13 +41,6 @@ TEST(ShootPanelDrawing, CaptionIsCutToItsLine) {
     testing::RecordingCanvas canvas;
     DrawShootPanel(canvas, {0.0, 0.0, 70.0, 169.0}, Model());
     EXPECT_EQ(canvas.texts.back(), "95%: [3.00");  // 60 pixels, 6 a character
-}
-
-TEST(ShootPanelDrawing, DescriptionTellsWhatIsDrawn) {
-    EXPECT_EQ(ShootPanelDescription(Model()),
-              "95%: [3.00, 3.29]  \u03c0 = 3\u2026. The latest 500 shots: 395 hits inside the arc "
-              "in blue, 105 misses in orange. Error plot of 1 ticks, latest error 0.0184 at 500 "
-              "shots.");
 }
 
 }  // namespace quadrix

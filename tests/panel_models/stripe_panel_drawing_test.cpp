@@ -1,4 +1,4 @@
-// The stripe panel's rectangles, its slope label and what it tells screen readers.
+// The stripe panel's rectangles and its slope label.
 #include "panel_models/stripe_panel_drawing.h"
 
 #include <gtest/gtest.h>
@@ -49,14 +49,6 @@ TEST(StripePanelDrawing, ReferenceLabelGivesTheFittedSlope) {
     testing::RecordingCanvas canvas;
     DrawStripePanel(canvas, kContents, ModelAt({8, 16, 32, 64, 128, 256}));
     EXPECT_EQ(canvas.texts.rbegin()[1], "slope \u22121.54");  // the caption last
-}
-
-TEST(StripePanelDrawing, DescriptionTellsWhatTheSquareShows) {
-    EXPECT_EQ(StripePanelDescription(ModelAt({8, 8}), 16.0),
-              "[2.83, 3.33]  no digit sure yet. 8 stripes, drawn as upper rectangles over lower "
-              "ones. Error plot of 1 ticks, latest error 0.0619 at 8 stripes.");
-    EXPECT_NE(StripePanelDescription(ModelAt({8}), 15.0).find("drawn as the band between"),
-              std::string::npos);
 }
 
 }  // namespace quadrix

@@ -39,7 +39,7 @@ void frmMain::RegisterWindowClass() {
     static const bool registered = [] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &frmMain::WindowProcedure;
+        windowClass.lpfnWndProc = &OwnedWindowProcedure<frmMain>;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -298,20 +298,6 @@ void frmMain::MoveFocus(bool forward) {
     if ((SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
         SendMessageW(next, EM_SETSEL, 0, -1);
     }
-}
-
-LRESULT CALLBACK frmMain::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* creating =
-            static_cast<frmMain*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        creating->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-    }
-    auto* form = reinterpret_cast<frmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return AtWindowProcedureEdge(window, [&] { return form->OnMessage(message, wParam, lParam); });
 }
 
 LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -15,6 +15,7 @@
 #include "runtime/long_arithmetic.h"
 #include "win32_window/method_panel.h"
 #include "win32_window/tab_order_walk.h"
+#include "win32_window/window_procedure_edge.h"
 
 namespace quadrix {
 
@@ -74,8 +75,8 @@ class frmMain : private CalculationWindow {
     void MoveFocus(bool forward);
 
     static void RegisterWindowClass();
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+    friend LRESULT CALLBACK OwnedWindowProcedure<frmMain>(HWND window, UINT message, WPARAM wParam,
+                                                          LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT ColourOfField(HDC dc, HWND control);

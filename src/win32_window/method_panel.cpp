@@ -14,7 +14,7 @@ void MethodPanel::RegisterWindowClass() {
     static const bool registered = [] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &MethodPanel::WindowProcedure;
+        windowClass.lpfnWndProc = &OwnedWindowProcedure<MethodPanel>;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = MethodPanel::kClassName;
@@ -74,21 +74,6 @@ void MethodPanel::ShowState(const EstimatorState& state) {
     drawing_.TakeState(state);
     SetAccessibleDescription(window_, drawing_.Description(Geometry()));
     InvalidateRect(window_, nullptr, FALSE);
-}
-
-LRESULT CALLBACK MethodPanel::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* creating = static_cast<MethodPanel*>(
-            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        creating->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-    }
-    auto* panel = reinterpret_cast<MethodPanel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (panel == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return AtWindowProcedureEdge(window, [&] { return panel->OnMessage(message, wParam, lParam); });
 }
 
 LRESULT MethodPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

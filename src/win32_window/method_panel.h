@@ -9,6 +9,7 @@
 #include "estimators/estimator_state.h"
 #include "panel_models/method_drawing.h"
 #include "panel_models/panel_geometry.h"
+#include "win32_window/window_procedure_edge.h"
 
 namespace quadrix {
 
@@ -38,8 +39,8 @@ class MethodPanel {
 
   private:
     static void RegisterWindowClass();
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+    friend LRESULT CALLBACK OwnedWindowProcedure<MethodPanel>(HWND window, UINT message,
+                                                              WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     // Device pixels per logical pixel at the window's DPI.

@@ -25,4 +25,22 @@ LRESULT AtWindowProcedureEdge(HWND window, Handler&& handler) noexcept {
     return 0;
 }
 
+// The window procedure of a class whose windows each belong to an Owner, handed to
+// CreateWindowEx as its creation parameter: the owner learns its window at
+// WM_NCCREATE and from then on handles every message, at the edge above.
+template <class Owner>
+LRESULT CALLBACK OwnedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* creating =
+            static_cast<Owner*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        creating->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+    }
+    auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (owner == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return AtWindowProcedureEdge(window, [&] { return owner->OnMessage(message, wParam, lParam); });
+}
+
 }  // namespace quadrix

@@ -25,4 +25,17 @@ exec 9>&-
 
 # No test reads its input: Wine gets no terminal to attach a console to. The
 # CR LF line ends of Windows programs are fine with CTest and the test discovery.
-exec wine "$@" </dev/null
+# A program that lost its wine server ("wine client error") never ran to an
+# answer: it runs once more. Its own failures carry no such message.
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+for _ in 1 2; do
+    status=0
+    wine "$@" </dev/null 2>"$errors" || status=$?
+    cat "$errors" >&2
+    if [ "$status" -eq 0 ] || ! grep -q '^wine client error' "$errors"; then
+        exit "$status"
+    fi
+    echo "wine-run: the wine server went away; running the program again" >&2
+done
+exit "$status"

@@ -67,6 +67,7 @@ void MethodPanel::Create(HWND parent, DWORD style) {
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
                                 "CreateWindowEx QuadrixPanel");
     }
+    captionLineHeight_ = MeasureCaptionLineHeight();
     SetAccessibleDescription(window_, kEmptyPanelDescription);
 }
 
@@ -85,6 +86,7 @@ LRESULT MethodPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SETFONT:
             font_ = reinterpret_cast<HFONT>(wParam);
+            captionLineHeight_ = MeasureCaptionLineHeight();
             if (LOWORD(lParam) != 0) {
                 InvalidateRect(window_, nullptr, FALSE);
             }
@@ -136,7 +138,7 @@ Rect MethodPanel::Contents() const {
     return {0.0, 0.0, client.right / ratio, client.bottom / ratio};
 }
 
-PanelGeometry MethodPanel::Geometry() const {
+double MethodPanel::MeasureCaptionLineHeight() const {
     HDC screen = GetDC(window_);
     double lineHeight = 0.0;
     {
@@ -145,7 +147,11 @@ PanelGeometry MethodPanel::Geometry() const {
         lineHeight = canvas.LineHeight(Font{});
     }
     ReleaseDC(window_, screen);
-    return PanelGeometryIn(Contents(), lineHeight);
+    return lineHeight;
+}
+
+PanelGeometry MethodPanel::Geometry() const {
+    return PanelGeometryIn(Contents(), captionLineHeight_);
 }
 
 }  // namespace quadrix

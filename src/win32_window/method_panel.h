@@ -48,10 +48,14 @@ class MethodPanel {
     // The client area in logical pixels.
     Rect Contents() const;
     PanelGeometry Geometry() const;
+    // The height of the caption's line in the window's font; a new font (and with a new
+    // DPI comes a new font) is measured once, not at every state.
+    double MeasureCaptionLineHeight() const;
 
     MethodDrawing drawing_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;  // the window's, set with WM_SETFONT
+    double captionLineHeight_ = 0.0;
 };
 
 }  // namespace quadrix

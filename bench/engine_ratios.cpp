@@ -13,9 +13,8 @@
 #include "estimators/quadrix_shoot.h"
 #include "estimators/quadrix_stripe.h"
 #include "estimators/simd_targets.h"
-#include "runtime/counter_random_sequence.h"
-#include "runtime/philox.h"
 #include "runtime/worker_pool.h"
+#include "scalar_block_hits.h"
 #include "support/reference_loops.h"
 
 namespace {
@@ -71,21 +70,7 @@ void ShootDoStep(const char* name, Long shots) {
             shoot.DoStep(shots);
             sink = static_cast<double>(shoot.HitCount());
         },
-        [&] {
-            std::int64_t hits = 0;
-            for (std::int64_t shot = 0; shot < shots; shot += 2, ++block) {
-                const quadrix::philox::Counter words =
-                    quadrix::philox::Block({static_cast<std::uint32_t>(block),
-                                            static_cast<std::uint32_t>(block >> 32), 0, 0},
-                                           quadrix::CounterRandomSequence::kKey);
-                for (std::size_t pair = 0; pair < 2; ++pair) {
-                    const double x = words[2 * pair] * quadrix::CounterRandomSequence::kScale;
-                    const double y = words[2 * pair + 1] * quadrix::CounterRandomSequence::kScale;
-                    hits += x * x + y * y <= 1.0 ? 1 : 0;
-                }
-            }
-            sink = static_cast<double>(hits);
-        });
+        [&] { sink = static_cast<double>(quadrix::bench::ScalarBlockHits(block, shots)); });
 }
 
 }  // namespace

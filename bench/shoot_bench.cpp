@@ -8,7 +8,7 @@
 #include "allocation_counter.h"
 #include "estimators/quadrix_shoot.h"
 #include "runtime/counter_random_sequence.h"
-#include "runtime/philox.h"
+#include "scalar_block_hits.h"
 #include "support/reference_loops.h"
 
 namespace {
@@ -68,18 +68,7 @@ void BM_ShootDoStep_ScalarBlocks(benchmark::State& state) {
     std::uint64_t block = 0;
     const std::size_t allocatedBefore = quadrix::bench::AllocatedBytes();
     for (auto _ : state) {
-        std::int64_t hits = 0;
-        for (std::int64_t shot = 0; shot < shots; shot += 2, ++block) {
-            const quadrix::philox::Counter words = quadrix::philox::Block(
-                {static_cast<std::uint32_t>(block), static_cast<std::uint32_t>(block >> 32), 0, 0},
-                CounterRandomSequence::kKey);
-            for (std::size_t pair = 0; pair < 2; ++pair) {
-                const double x = words[2 * pair] * CounterRandomSequence::kScale;
-                const double y = words[2 * pair + 1] * CounterRandomSequence::kScale;
-                hits += x * x + y * y <= 1.0 ? 1 : 0;
-            }
-        }
-        benchmark::DoNotOptimize(hits);
+        benchmark::DoNotOptimize(quadrix::bench::ScalarBlockHits(block, shots));
     }
     ReportShots(state, shots, allocatedBefore);
 }
